@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian packages that building and testing Quorvex need, when missing.
+set -e
+PACKAGES="cmake ninja-build g++ pkg-config libwxgtk3.2-dev libjpeg-dev zlib1g-dev libssl-dev
+libcurl4-openssl-dev libgtest-dev xvfb xauth fonts-liberation rsync"
+missing=""
+for package in $PACKAGES; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
+fi

@@ -1,0 +1,57 @@
+#include "app/Startup.h"
+
+#include <cstdio>
+
+#include "config/CommandLine.h"
+#include "config/JobList.h"
+#include "config/Settings.h"
+#include "platform/DateTime.h"
+#include "platform/Paths.h"
+#include "run/Program.h"
+#include "ui/ConsoleDialogs.h"
+
+namespace quorvex {
+
+namespace {
+
+void SetDefaults(Program& program) {
+    const ProgramLocation location = LocateProgram();
+    program.settings = DefaultSettings(location.folder, location.file,
+                                       ProgramDataFolder(location.folder), CurrentDateValue());
+}
+
+void ReportPlannedRun(Program& program) {
+    for (const SyncJob& job : program.jobs) {
+        std::printf("Job: %s -> %s\n", job.Source.c_str(), job.Target.c_str());
+    }
+}
+
+}  // namespace
+
+int RunQuorvex(const std::vector<std::string>& arguments) {
+    ConsoleDialogs dialogs;
+    NullSyncDisplay display;
+    NullEventPump pump;
+    Program program(dialogs, display, pump);
+
+    SetDefaults(program);
+    if (ParseCommandLine(arguments, program.settings, program.log, dialogs) != ParseResult::Ok) {
+        return kExitRefused;
+    }
+    if (program.settings.WindowHidden == 0) {
+        program.log.Debug("Konnte Fenster nicht erstellen!");
+        dialogs.ShowMessage("Konnte Fenster nicht aufbauen!", "Quorvex", MessageIcon::Error);
+        return kExitRefused;
+    }
+    program.log.Debug("Fenster erstellt");
+    if (BuildCommandLineJob(program.settings, CurrentDateValue(), program.jobs) &&
+        program.settings.AutoStart == 1) {
+        program.log.Debug("Autostart!");
+        ReportPlannedRun(program);
+    }
+    program.log.Debug("MainLoop");
+    program.log.Debug("Programm beendet.\r\n------------------------------");
+    return program.exitStatus;
+}
+
+}  // namespace quorvex

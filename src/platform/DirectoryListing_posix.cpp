@@ -1,0 +1,119 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/DirectoryListing.h"
+
+namespace quorvex {
+
+namespace {
+
+std::int32_t AttributesOf(const struct stat& info, const char* name) {
+    std::int32_t attributes = static_cast<std::int32_t>(info.st_mode & 07777) << 16;
+    if (S_ISDIR(info.st_mode)) {
+        attributes |= kAttributeFolder;
+    }
+    if ((info.st_mode & S_IWUSR) == 0) {
+        attributes |= kAttributeReadOnly;
+    }
+    if (name[0] == '.') {
+        attributes |= kAttributeHidden;
+    }
+    if ((attributes & (kAttributeReadOnly | kAttributeHidden | kAttributeFolder)) == 0) {
+        attributes |= kAttributeNormal;
+    }
+    return attributes;
+}
+
+void Describe(const struct stat& info, const char* name, bool viaLink, DirEntry& entry) {
+    if (S_ISREG(info.st_mode)) {
+        entry.kind = EntryKind::File;
+        entry.size = static_cast<std::uint64_t>(info.st_size);
+    } else if (S_ISDIR(info.st_mode) && !viaLink) {
+        entry.kind = EntryKind::Folder;
+        entry.size = 0;
+    } else {
+        entry.kind = EntryKind::Other;
+        entry.size = 0;
+    }
+    entry.attributes = AttributesOf(info, name);
+    entry.modified = FileTimeToDateValue(info.st_mtim.tv_sec);
+}
+
+// lstat first; a link is described by its target but never counts as a folder.
+// The hidden flag follows the entry's own name, which is the last part of the path.
+int StatEntry(int folderFd, const char* path, const char* name, DirEntry& entry) {
+    struct stat info {};
+    if (fstatat(folderFd, path, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        return errno;
+    }
+    bool viaLink = false;
+    if (S_ISLNK(info.st_mode)) {
+        if (fstatat(folderFd, path, &info, 0) != 0) {
+            return errno;
+        }
+        viaLink = true;
+    }
+    Describe(info, name, viaLink, entry);
+    return 0;
+}
+
+const char* BaseName(const std::string& path) {
+    std::size_t end = path.size();
+    while (end > 1 && path[end - 1] == '/') {
+        --end;
+    }
+    const std::size_t slash = path.rfind('/', end - 1);
+    return path.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+}
+
+}  // namespace
+
+bool ListDirectory(const std::string& folder, std::vector<DirEntry>& entries) {
+    entries.clear();
+    const std::string path = folder.empty() ? "." : folder;
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    DIR* dir = fdopendir(fd);
+    if (dir == nullptr) {
+        close(fd);
+        return false;
+    }
+    while (const dirent* item = readdir(dir)) {
+        DirEntry entry;
+        entry.name = item->d_name;
+        if (StatEntry(fd, item->d_name, item->d_name, entry) == 0 &&
+            entry.kind != EntryKind::Other) {
+            entries.push_back(std::move(entry));
+        }
+    }
+    closedir(dir);
+    std::sort(entries.begin(), entries.end(),
+              [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
+    return true;
+}
+
+bool FolderExists(const std::string& path) {
+    DIR* dir = opendir(path.empty() ? "." : path.c_str());
+    if (dir == nullptr) {
+        return false;
+    }
+    closedir(dir);
+    return true;
+}
+
+LookupResult LookupPath(const std::string& path, DirEntry& info) {
+    const int error = StatEntry(AT_FDCWD, path.c_str(), BaseName(path), info);
+    if (error == 0) {
+        return LookupResult::Found;
+    }
+    return error == ENOENT || error == ENOTDIR ? LookupResult::Missing : LookupResult::Inaccessible;
+}
+
+}  // namespace quorvex

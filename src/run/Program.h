@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "config/JobList.h"
+#include "config/Settings.h"
+#include "run/RunLog.h"
+#include "ui/EventPump.h"
+#include "ui/SyncDisplay.h"
+#include "ui/UserDialogs.h"
+
+namespace quorvex {
+
+// Exit status of the process: 0 clean, 1 a run had errors or was aborted or a job could
+// not run, 2 the command line, a start-up guard or the run's validation refused to start.
+constexpr int kExitClean = 0;
+constexpr int kExitRunProblems = 1;
+constexpr int kExitRefused = 2;
+
+// Owns everything that lives for the whole process; passed by reference, so tests
+// build their own.
+struct Program {
+    Program(UserDialogs& dialogsIn, SyncDisplay& displayIn, EventPump& pumpIn)
+        : dialogs(&dialogsIn), display(&displayIn), pump(&pumpIn), log(settings, dialogsIn) {}
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Settings settings;
+    JobList jobs;
+    UserDialogs* dialogs;
+    SyncDisplay* display;
+    EventPump* pump;
+    RunLog log;
+    // "Job #n: title|reason|detail" rows, collected while the display wants them.
+    std::vector<std::string> changeList;
+    int exitStatus = kExitClean;
+};
+
+}  // namespace quorvex

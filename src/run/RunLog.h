@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/Settings.h"
+#include "ui/UserDialogs.h"
+
+namespace quorvex {
+
+// The one way the program records what it does: each line may go to the debug log
+// (while DebugMode is on) and to the run log (while Logging is on), either buffered
+// until the run ends or, in secure mode, appended to the file at once.
+class RunLog {
+  public:
+    static constexpr const char* kDebugLogName = "Quorvex_DEBUG.log";
+
+    // Settings are read at every call, so changes between runs take effect at once.
+    RunLog(const Settings& settings, UserDialogs& dialogs)
+        : settings_(settings), dialogs_(dialogs) {}
+
+    void WriteLog(std::string_view text);
+    // A debug trace: written only while DebugMode is on.
+    void Debug(std::string_view text);
+
+    // The current run's log file; empty until the first run, kept after it.
+    void SetPath(std::string path) { path_ = std::move(path); }
+    const std::string& Path() const { return path_; }
+
+    // A fresh secure log file; an empty buffer.
+    void BeginRunLog();
+    // Writes the buffer to the run's file (buffered mode). False when the file could not
+    // be created; the user is told unless the window is hidden.
+    bool EndRunLog();
+
+    const std::vector<std::string>& Buffer() const { return buffer_; }
+
+    // The debug log lies in the current folder unless told otherwise.
+    void SetDebugLogPath(std::string path) { debugLogPath_ = std::move(path); }
+
+  private:
+    const Settings& settings_;
+    UserDialogs& dialogs_;
+    std::string path_;
+    std::string debugLogPath_ = kDebugLogName;
+    std::vector<std::string> buffer_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdio>
+
+#include "ui/UserDialogs.h"
+
+namespace quorvex {
+
+// Dialogs without a display: messages go to stderr as "Quorvex: <text>"; a question is
+// answered from the terminal when stdin is one, and with No otherwise.
+class ConsoleDialogs : public UserDialogs {
+  public:
+    ConsoleDialogs(std::FILE* input = stdin, std::FILE* output = stderr)
+        : input_(input), output_(output) {}
+
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+    bool AskYesNo(const std::string& text, const std::string& title) override;
+    std::string AskText(const std::string& title, const std::string& prompt,
+                        const std::string& proposal) override;
+
+  private:
+    bool InputIsTerminal() const;
+    bool ReadAnswer(std::string& answer);
+
+    std::FILE* input_;
+    std::FILE* output_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,77 @@
+#include "support/Process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "support/TempDir.h"
+
+namespace quorvex::test {
+
+ProcessResult RunProcess(const std::vector<std::string>& command, const ProcessOptions& options) {
+    TempDir scratch;
+    const std::string inPath = scratch / "stdin";
+    const std::string outPath = scratch / "stdout";
+    const std::string errPath = scratch / "stderr";
+    WriteFile(inPath, options.input);
+
+    ProcessResult result;
+    const pid_t child = fork();
+    if (child < 0) {
+        return result;
+    }
+    if (child == 0) {
+        setpgid(0, 0);
+        const int in = open(inPath.c_str(), O_RDONLY);
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(in, STDIN_FILENO);
+        dup2(out, STDOUT_FILENO);
+        dup2(err, STDERR_FILENO);
+        if (!options.workingFolder.empty() && chdir(options.workingFolder.c_str()) != 0) {
+            _exit(126);
+        }
+        for (const std::string& variable : options.environment) {
+            putenv(const_cast<char*>(variable.c_str()));
+        }
+        std::vector<char*> argv;
+        for (const std::string& part : command) {
+            argv.push_back(const_cast<char*>(part.c_str()));
+        }
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(options.timeoutSeconds);
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(-child, SIGKILL);
+            waitpid(child, &status, 0);
+            status = -1;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (status != -1 && WIFEXITED(status)) {
+        result.exitStatus = WEXITSTATUS(status);
+    }
+    result.out = ReadFile(outPath);
+    result.err = ReadFile(errPath);
+    return result;
+}
+
+ProcessResult RunQuorvexBinary(const std::vector<std::string>& arguments,
+                               const ProcessOptions& options) {
+    std::vector<std::string> command{QUORVEX_BINARY};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    return RunProcess(command, options);
+}
+
+}  // namespace quorvex::test

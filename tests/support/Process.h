@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorvex::test {
+
+struct ProcessResult {
+    int exitStatus = -1;  // -1 when killed or not started
+    std::string out;
+    std::string err;
+};
+
+struct ProcessOptions {
+    std::string workingFolder;             // empty: inherit
+    std::vector<std::string> environment;  // "NAME=value" added to the inherited ones
+    std::string input;                     // fed to stdin
+    int timeoutSeconds = 120;
+};
+
+inline ProcessOptions InFolder(const std::string& folder) {
+    ProcessOptions options;
+    options.workingFolder = folder;
+    return options;
+}
+
+// Runs a program to its end and collects what it printed.
+ProcessResult RunProcess(const std::vector<std::string>& command,
+                         const ProcessOptions& options = {});
+
+// The quorvex binary under test.
+ProcessResult RunQuorvexBinary(const std::vector<std::string>& arguments,
+                               const ProcessOptions& options = {});
+
+}  // namespace quorvex::test

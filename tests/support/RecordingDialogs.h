@@ -1,0 +1,49 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ui/UserDialogs.h"
+
+namespace quorvex::test {
+
+// Records every message and answers questions from a script (No when it runs dry).
+class RecordingDialogs : public UserDialogs {
+  public:
+    struct Message {
+        std::string text;
+        std::string title;
+        MessageIcon icon;
+    };
+
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+    }
+    bool AskYesNo(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        if (yesNoAnswers.empty()) {
+            return false;
+        }
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    }
+    std::string AskText(const std::string&, const std::string& prompt,
+                        const std::string&) override {
+        questions.push_back(prompt);
+        if (textAnswers.empty()) {
+            return std::string();
+        }
+        std::string answer = textAnswers.front();
+        textAnswers.pop_front();
+        return answer;
+    }
+
+    std::vector<Message> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> yesNoAnswers;
+    std::deque<std::string> textAnswers;
+};
+
+}  // namespace quorvex::test
