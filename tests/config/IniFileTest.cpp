@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "config/IniFile.h"
+#include "support/TempDir.h"
+
+namespace quorvex {
+namespace {
+
+class IniReadTest : public ::testing::Test {
+  protected:
+    IniFile& Open(const std::string& contents) {
+        test::WriteFile(dir / "test.ini", contents);
+        EXPECT_TRUE(ini.OpenForReading(dir / "test.ini"));
+        return ini;
+    }
+
+    test::TempDir dir;
+    IniFile ini;
+};
+
+TEST_F(IniReadTest, HandWrittenLinesAreReadWhateverTheirCaseAndSpacing) {
+    Open("[config]\nlogging=0\n  \tPriority   =\t128abc\nLogfileDir =   /var/log   \n");
+    ASSERT_TRUE(ini.SelectGroup("Config"));
+    EXPECT_EQ(ini.ReadInteger("Logging", 1), 0);
+    EXPECT_EQ(ini.ReadInteger("PRIORITY", 32), 128);
+    EXPECT_EQ(ini.ReadText("logfiledir", "x"), "/var/log");
+}
+
+TEST_F(IniReadTest, NumbersAreReadLikeACDecimalConversion) {
+    Open("[A]\nletters = abc\nsigned = -12x\nplus =   +7\nempty =\nbare\nhuge = 99999999999\n");
+    ASSERT_TRUE(ini.SelectGroup("A"));
+    EXPECT_EQ(ini.ReadInteger("letters", 5), 0);
+    EXPECT_EQ(ini.ReadInteger("signed", 5), -12);
+    EXPECT_EQ(ini.ReadInteger("plus", 5), 7);
+    EXPECT_EQ(ini.ReadInteger("empty", 5), 0);
+    EXPECT_EQ(ini.ReadInteger("bare", 5), 0);
+    EXPECT_EQ(ini.ReadInteger("huge", 5), 2147483647);
+    EXPECT_EQ(ini.ReadInteger("missing", 5), 5);
+    EXPECT_EQ(ini.ReadText("bare", "default"), "");
+    EXPECT_EQ(ini.ReadText("missing", "default"), "default");
+}
+
+TEST_F(IniReadTest, ByteOrderMarkIsSkipped) {
+    Open("\xEF\xBB\xBF[Config]\r\nName = \xC3\xA4rger\r\n");
+    ASSERT_TRUE(ini.SelectGroup("Config"));
+    EXPECT_EQ(ini.ReadText("Name", ""), "\xC3\xA4rger");
+}
+
+TEST_F(IniReadTest, LinesEndAtCrOrLfAndBlankLinesDoNotCount) {
+    Open("\r\r\n\n[A]\rfirst = 1\n\n\r\n   \nsecond = 2");
+    ASSERT_TRUE(ini.SelectGroup("A"));
+    EXPECT_EQ(ini.ReadInteger("first", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("second", 0), 2);
+}
+
+TEST_F(IniReadTest, CommentsAndGroupLines) {
+    Open("; [Hidden]\n[A] text after the bracket\nx = 1\n  ; y = 2\n[Open\nz = 3\n");
+    EXPECT_FALSE(ini.SelectGroup("Hidden"));
+    ASSERT_TRUE(ini.SelectGroup("A"));
+    EXPECT_EQ(ini.ReadInteger("x", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("y", 0), 0);
+    ASSERT_TRUE(ini.SelectGroup("open"));
+    EXPECT_EQ(ini.ReadInteger("z", 0), 3);
+}
+
+TEST_F(IniReadTest, FirstMatchCountsAndKeysEndAtTheNextGroup) {
+    Open("[A]\nkey = 1\nKEY = 2\n[B]\nother = 9\n[a]\nkey = 3\nother = 4\n");
+    ASSERT_TRUE(ini.SelectGroup("A"));
+    EXPECT_EQ(ini.ReadInteger("Key", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("other", 0), 0);
+}
+
+TEST_F(IniReadTest, FurtherEqualsSignsAndSemicolonsBelongToTheValue) {
+    Open("[A]\nformula = a = b ; c\ncomment = ;not a comment\n");
+    ASSERT_TRUE(ini.SelectGroup("A"));
+    EXPECT_EQ(ini.ReadText("formula", ""), "a = b ; c");
+    EXPECT_EQ(ini.ReadText("comment", ""), ";not a comment");
+}
+
+TEST_F(IniReadTest, KeyLinesBeforeTheFirstGroupFormTheUnnamedGroup) {
+    Open("top = 1\n[A]\nkey = 2\n");
+    ASSERT_TRUE(ini.SelectGroup(""));
+    EXPECT_EQ(ini.ReadInteger("top", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("key", 0), 0);
+    ASSERT_TRUE(ini.SelectGroup("A"));
+    EXPECT_EQ(ini.ReadInteger("top", 0), 0);
+}
+
+TEST_F(IniReadTest, AfterAFailedSelectionEveryReadGivesItsDefault) {
+    Open("[A]\nkey = 2\n");
+    ASSERT_TRUE(ini.SelectGroup("A"));
+    EXPECT_FALSE(ini.SelectGroup("Missing"));
+    EXPECT_EQ(ini.ReadInteger("key", 7), 7);
+    EXPECT_EQ(ini.ReadText("key", "d"), "d");
+}
+
+TEST(IniFileTest, MissingFileCannotBeOpened) {
+    test::TempDir dir;
+    IniFile ini;
+    EXPECT_FALSE(ini.OpenForReading(dir / "none.ini"));
+    EXPECT_FALSE(ini.SelectGroup("Config"));
+}
+
+TEST(IniWriteTest, GroupLinesAppearJustBeforeTheirFirstLine) {
+    test::TempDir dir;
+    test::WriteFile(dir / "out.ini", std::string(500, 'x'));
+    IniFile ini;
+    ASSERT_TRUE(ini.CreateForWriting(dir / "out.ini"));
+    ini.WriteComment("top");
+    ini.SelectGroup("Empty");
+    ini.SelectGroup("A");
+    ini.WriteInteger("n", -5);
+    ini.WriteText("t", "");
+    ini.SelectGroup("B");
+    ini.WriteComment("in B");
+    ini.WriteText("k", "v");
+    EXPECT_EQ(test::ReadFile(dir / "out.ini"), std::string(500, 'x'));  // not before Close
+    ASSERT_TRUE(ini.Close());
+    EXPECT_EQ(test::ReadFile(dir / "out.ini"),
+              "; top\r\n[A]\r\nn = -5\r\nt = \r\n[B]\r\n; in B\r\nk = v\r\n");
+}
+
+TEST(IniWriteTest, ALineBreakInATextCannotStartANewLine) {
+    test::TempDir dir;
+    IniFile ini;
+    ASSERT_TRUE(ini.CreateForWriting(dir / "out.ini"));
+    ini.SelectGroup("Job #1");
+    ini.WriteText("Title", "a\r\n[Config]\nLogging = 0");
+    ASSERT_TRUE(ini.Close());
+    EXPECT_EQ(test::ReadFile(dir / "out.ini"), "[Job #1]\r\nTitle = a  [Config] Logging = 0\r\n");
+}
+
+TEST(IniWriteTest, CreatingInAMissingFolderFails) {
+    test::TempDir dir;
+    IniFile ini;
+    EXPECT_FALSE(ini.CreateForWriting(dir / "missing/out.ini"));
+}
+
+}  // namespace
+}  // namespace quorvex
