@@ -76,23 +76,6 @@ TEST_F(StartupGuardsTest, TheSixthInstanceIsToldThatFiveRun) {
               std::string::npos);
 }
 
-TEST_F(StartupGuardsTest, NamesOfEndedInstancesAreTakenAgain) {
-    HoldElsewhere("Quorvex");
-    HoldElsewhere("Quorvex1");
-    HoldElsewhere("Quorvex2");
-    others[0].reset();
-    others[1].reset();
-    InstanceLock next(dir.path());
-    EXPECT_TRUE(Start(next));
-    EXPECT_EQ(next.HeldName(), "Quorvex");
-    EXPECT_TRUE(dialogs.questions.empty());
-
-    dialogs.yesNoAnswers = {true};
-    InstanceLock later(dir.path());
-    EXPECT_TRUE(Start(later));
-    EXPECT_EQ(later.HeldName(), "Quorvex1");
-}
-
 TEST_F(StartupGuardsTest, NoPlaceForMarkersDoesNotKeepTheProgramFromStarting) {
     InstanceLock lock(dir / "missing/");
     EXPECT_TRUE(Start(lock));

@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <filesystem>
 #include <tuple>
 
 #include "config/ConfigFile.h"
@@ -252,6 +253,11 @@ TEST_F(ConfigFileTest, AWriteThatFailsHalfwayKeepsTheOldFile) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(test::ReadFile(Path()), old);
     EXPECT_TRUE(DebugLogHas("Konnte Konfig-Datei nicht speichern"));
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 2u);  // the old file and the debug log; no temporary file is left
 }
 
 }  // namespace

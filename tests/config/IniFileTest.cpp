@@ -18,23 +18,12 @@ class IniReadTest : public ::testing::Test {
     IniFile ini;
 };
 
-TEST_F(IniReadTest, HandWrittenLinesAreReadWhateverTheirCaseAndSpacing) {
-    Open("[config]\nlogging=0\n  \tPriority   =\t128abc\nLogfileDir =   /var/log   \n");
-    ASSERT_TRUE(ini.SelectGroup("Config"));
-    EXPECT_EQ(ini.ReadInteger("Logging", 1), 0);
-    EXPECT_EQ(ini.ReadInteger("PRIORITY", 32), 128);
-    EXPECT_EQ(ini.ReadText("logfiledir", "x"), "/var/log");
-}
-
 TEST_F(IniReadTest, NumbersAreReadLikeACDecimalConversion) {
-    Open("[A]\nletters = abc\nsigned = -12x\nplus =   +7\nempty =\nbare\nhuge = 99999999999\n");
+    Open("[A]\nsigned = -12x\nempty =\nbare\n");
     ASSERT_TRUE(ini.SelectGroup("A"));
-    EXPECT_EQ(ini.ReadInteger("letters", 5), 0);
     EXPECT_EQ(ini.ReadInteger("signed", 5), -12);
-    EXPECT_EQ(ini.ReadInteger("plus", 5), 7);
     EXPECT_EQ(ini.ReadInteger("empty", 5), 0);
     EXPECT_EQ(ini.ReadInteger("bare", 5), 0);
-    EXPECT_EQ(ini.ReadInteger("huge", 5), 2147483647);
     EXPECT_EQ(ini.ReadInteger("missing", 5), 5);
     EXPECT_EQ(ini.ReadText("bare", "default"), "");
     EXPECT_EQ(ini.ReadText("missing", "default"), "default");
@@ -46,19 +35,15 @@ TEST_F(IniReadTest, ByteOrderMarkIsSkipped) {
     EXPECT_EQ(ini.ReadText("Name", ""), "\xC3\xA4rger");
 }
 
-TEST_F(IniReadTest, LinesEndAtCrOrLfAndBlankLinesDoNotCount) {
-    Open("\r\r\n\n[A]\rfirst = 1\n\n\r\n   \nsecond = 2");
-    ASSERT_TRUE(ini.SelectGroup("A"));
-    EXPECT_EQ(ini.ReadInteger("first", 0), 1);
-    EXPECT_EQ(ini.ReadInteger("second", 0), 2);
-}
-
-TEST_F(IniReadTest, CommentsAndGroupLines) {
-    Open("; [Hidden]\n[A] text after the bracket\nx = 1\n  ; y = 2\n[Open\nz = 3\n");
+TEST_F(IniReadTest, LineEndsCommentsGroupsAndValues) {
+    Open(
+        "\r\r\n; [Hidden]\n[A] text after the bracket\rx = 1\n\n\r\n  ; y = 2\n"
+        "formula = a = b ; c\n[Open\nz = 3");
     EXPECT_FALSE(ini.SelectGroup("Hidden"));
     ASSERT_TRUE(ini.SelectGroup("A"));
     EXPECT_EQ(ini.ReadInteger("x", 0), 1);
     EXPECT_EQ(ini.ReadInteger("y", 0), 0);
+    EXPECT_EQ(ini.ReadText("formula", ""), "a = b ; c");
     ASSERT_TRUE(ini.SelectGroup("open"));
     EXPECT_EQ(ini.ReadInteger("z", 0), 3);
 }
@@ -68,13 +53,6 @@ TEST_F(IniReadTest, FirstMatchCountsAndKeysEndAtTheNextGroup) {
     ASSERT_TRUE(ini.SelectGroup("A"));
     EXPECT_EQ(ini.ReadInteger("Key", 0), 1);
     EXPECT_EQ(ini.ReadInteger("other", 0), 0);
-}
-
-TEST_F(IniReadTest, FurtherEqualsSignsAndSemicolonsBelongToTheValue) {
-    Open("[A]\nformula = a = b ; c\ncomment = ;not a comment\n");
-    ASSERT_TRUE(ini.SelectGroup("A"));
-    EXPECT_EQ(ini.ReadText("formula", ""), "a = b ; c");
-    EXPECT_EQ(ini.ReadText("comment", ""), ";not a comment");
 }
 
 TEST_F(IniReadTest, KeyLinesBeforeTheFirstGroupFormTheUnnamedGroup) {
@@ -92,13 +70,6 @@ TEST_F(IniReadTest, AfterAFailedSelectionEveryReadGivesItsDefault) {
     EXPECT_FALSE(ini.SelectGroup("Missing"));
     EXPECT_EQ(ini.ReadInteger("key", 7), 7);
     EXPECT_EQ(ini.ReadText("key", "d"), "d");
-}
-
-TEST(IniFileTest, MissingFileCannotBeOpened) {
-    test::TempDir dir;
-    IniFile ini;
-    EXPECT_FALSE(ini.OpenForReading(dir / "none.ini"));
-    EXPECT_FALSE(ini.SelectGroup("Config"));
 }
 
 TEST(IniWriteTest, GroupLinesAppearJustBeforeTheirFirstLine) {
@@ -128,12 +99,6 @@ TEST(IniWriteTest, ALineBreakInATextCannotStartANewLine) {
     ini.WriteText("Title", "a\r\n[Config]\nLogging = 0");
     ASSERT_TRUE(ini.Close());
     EXPECT_EQ(test::ReadFile(dir / "out.ini"), "[Job #1]\r\nTitle = a  [Config] Logging = 0\r\n");
-}
-
-TEST(IniWriteTest, CreatingInAMissingFolderFails) {
-    test::TempDir dir;
-    IniFile ini;
-    EXPECT_FALSE(ini.CreateForWriting(dir / "missing/out.ini"));
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,35 +48,6 @@ TEST(AtomicFileTest, ALinkKeepsPointingToTheReplacedFile) {
     ASSERT_TRUE(writer.Commit("new"));
     EXPECT_TRUE(S_ISLNK(ModeOf(dir / "link.ini")));
     EXPECT_EQ(test::ReadFile(dir / "real.ini"), "new");
-}
-
-TEST(AtomicFileTest, AbandoningLeavesNothingBehind) {
-    test::TempDir dir;
-    test::WriteFile(dir / "a.ini", "old");
-    {
-        AtomicFileWriter writer;
-        ASSERT_TRUE(writer.Begin(dir / "a.ini"));
-    }
-    EXPECT_EQ(test::ReadFile(dir / "a.ini"), "old");
-    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"a.ini"});
-}
-
-TEST(AtomicFileTest, AWriteThatFailsHalfwayKeepsTheOldFile) {
-    test::TempDir dir;
-    test::WriteFile(dir / "a.ini", "old contents");
-    const int status = test::RunInChild([&] {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{100, 100};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        AtomicFileWriter writer;
-        if (!writer.Begin(dir / "a.ini")) {
-            return 2;
-        }
-        return writer.Commit(std::string(5000, 'n')) ? 1 : 0;
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(test::ReadFile(dir / "a.ini"), "old contents");
-    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"a.ini"});
 }
 
 TEST(AtomicFileTest, NoReplacementWithoutWritePermission) {
