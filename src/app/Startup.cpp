@@ -1,13 +1,13 @@
 #include "app/Startup.h"
 
-#include <cstdio>
-
 #include "config/CommandLine.h"
 #include "config/JobList.h"
 #include "config/Settings.h"
 #include "platform/DateTime.h"
 #include "platform/Paths.h"
+#include "platform/SystemActions.h"
 #include "run/Program.h"
+#include "run/RunDriver.h"
 #include "ui/ConsoleDialogs.h"
 
 namespace quorvex {
@@ -20,12 +20,6 @@ void SetDefaults(Program& program) {
                                        ProgramDataFolder(location.folder), CurrentDateValue());
 }
 
-void ReportPlannedRun(Program& program) {
-    for (const SyncJob& job : program.jobs) {
-        std::printf("Job: %s -> %s\n", job.Source.c_str(), job.Target.c_str());
-    }
-}
-
 }  // namespace
 
 int RunQuorvex(const std::vector<std::string>& arguments) {
@@ -33,6 +27,8 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     NullSyncDisplay display;
     NullEventPump pump;
     Program program(dialogs, display, pump);
+    OperatingSystemActions system;
+    program.system = &system;
 
     SetDefaults(program);
     if (ParseCommandLine(arguments, program.settings, program.log, dialogs) != ParseResult::Ok) {
@@ -47,7 +43,7 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     if (BuildCommandLineJob(program.settings, CurrentDateValue(), program.jobs) &&
         program.settings.AutoStart == 1) {
         program.log.Debug("Autostart!");
-        ReportPlannedRun(program);
+        program.exitStatus = ExitStatusAfter(RunAllJobs(program));
     }
     program.log.Debug("MainLoop");
     program.log.Debug("Programm beendet.\r\n------------------------------");

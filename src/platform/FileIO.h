@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace quorvex {
+
+// A regular file opened for reading only. Anything else (a FIFO, a device) is refused,
+// so opening never blocks.
+class InputFile {
+  public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    bool Open(const std::string& path);
+    void Close();
+    // The length when the file was opened.
+    std::int64_t Length() const { return length_; }
+    // Up to size bytes from the current position: 0 at the end, -1 on a read error.
+    long Read(void* buffer, std::size_t size);
+    // One byte at an absolute position, 0-255; -1 beyond the end or on an error.
+    int ReadByteAt(std::int64_t position);
+
+  private:
+    int fd_ = -1;
+    std::int64_t length_ = 0;
+};
+
+// The new version of a file, written under a temporary name in the target's folder and
+// put in the target's place only by Commit, so the old version stays whole until the
+// new one is complete. Without Commit the temporary file is removed.
+class ReplacementFile {
+  public:
+    ReplacementFile() = default;
+    ~ReplacementFile();
+    ReplacementFile(const ReplacementFile&) = delete;
+    ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+    // False when the target is a folder or its folder takes no new file.
+    bool Create(const std::string& target);
+    // False when not every byte could be written (disk full, write error).
+    bool Write(const void* data, std::size_t size);
+    // Closes the file; dates and attributes may then be set on TemporaryPath().
+    bool Finish();
+    const std::string& TemporaryPath() const { return temporaryPath_; }
+    // Renames the finished file over the target.
+    bool Commit();
+    void Discard();
+
+  private:
+    int fd_ = -1;
+    bool finished_ = false;
+    std::string target_;
+    std::string temporaryPath_;
+};
+
+}  // namespace quorvex
