@@ -19,18 +19,10 @@ std::string RsyncDifferences(const std::string& source, const std::string& targe
            (result.exitStatus == 0 ? "" : "rsync status " + std::to_string(result.exitStatus));
 }
 
-std::vector<std::string> MaskedLogLines(const std::string& logPath) {
+std::vector<std::string> MaskLines(std::vector<std::string> lines) {
     static const std::regex duration("\\d{2,}:\\d{2}:\\d{2}(\\.\\d+)?");
     static const std::regex rate("^(kB/s|Bytes/s) geschrieben: .*");
-    const std::string text = ReadFile(logPath);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(start, end - start);
+    for (std::string& line : lines) {
         if (line.rfind("DATUM: ", 0) == 0) {
             line = "DATUM: <date>";
         } else if (line.rfind("OS: ", 0) == 0) {
@@ -39,10 +31,23 @@ std::vector<std::string> MaskedLogLines(const std::string& logPath) {
             line = std::regex_replace(line, rate, "$1 geschrieben: <rate>");
             line = std::regex_replace(line, duration, "<time>");
         }
-        lines.push_back(line);
-        start = end + 2;
     }
     return lines;
+}
+
+std::vector<std::string> MaskedLogLines(const std::string& logPath) {
+    const std::string text = ReadFile(logPath);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return MaskLines(lines);
 }
 
 std::vector<std::string> LogSection(const std::vector<std::string>& lines, const std::string& from,

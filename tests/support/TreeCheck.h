@@ -13,6 +13,7 @@ std::string RsyncDifferences(const std::string& source, const std::string& targe
 // The lines of a run log (CR LF), with durations, rates, the date and the system's name
 // masked, so whole outlines can be compared.
 std::vector<std::string> MaskedLogLines(const std::string& logPath);
+std::vector<std::string> MaskLines(std::vector<std::string> lines);
 
 // The lines of a log from the first one equal to `from` up to (excluding) the first
 // one equal to `to` after it; to the end when `to` is empty.
