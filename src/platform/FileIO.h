@@ -25,9 +25,13 @@ class InputFile {
     int ReadByteAt(std::int64_t position);
 
   private:
+    friend class ReplacementFile;
     int fd_ = -1;
     std::int64_t length_ = 0;
 };
+
+// CopyFrom's answer when the system has no in-kernel copy between the two files.
+constexpr long kKernelCopyUnsupported = -2;
 
 // The new version of a file, written under a temporary name in the target's folder and
 // put in the target's place only by Commit, so the old version stays whole until the
@@ -43,6 +47,10 @@ class ReplacementFile {
     bool Create(const std::string& target);
     // False when not every byte could be written (disk full, write error).
     bool Write(const void* data, std::size_t size);
+    // Moves up to size bytes from the input's position inside the kernel, without a
+    // buffer of ours. Bytes moved, 0 at the input's end, -1 on a read or write error
+    // (disk full), or kKernelCopyUnsupported.
+    long CopyFrom(InputFile& input, std::size_t size);
     // Closes the file; dates and attributes may then be set on TemporaryPath().
     bool Finish();
     const std::string& TemporaryPath() const { return temporaryPath_; }

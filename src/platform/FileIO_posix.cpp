@@ -108,6 +108,19 @@ bool ReplacementFile::Write(const void* data, std::size_t size) {
     return true;
 }
 
+long ReplacementFile::CopyFrom(InputFile& input, std::size_t size) {
+    ssize_t moved;
+    do {
+        moved = copy_file_range(input.fd_, nullptr, fd_, nullptr, size, 0);
+    } while (moved < 0 && errno == EINTR);
+    if (moved >= 0) {
+        return static_cast<long>(moved);
+    }
+    const bool unsupported = errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
+                             errno == EOPNOTSUPP || errno == EBADF || errno == EPERM;
+    return unsupported ? kKernelCopyUnsupported : -1;
+}
+
 bool ReplacementFile::Finish() {
     if (fd_ < 0) {
         return false;

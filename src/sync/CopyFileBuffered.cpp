@@ -32,30 +32,60 @@ class BlockPoll {
     Ticks last_;
 };
 
+// Moves the content block by block: inside the kernel where the system can, otherwise
+// through a buffer of the block size, allocated when first needed.
+class BlockMover {
+  public:
+    BlockMover(InputFile& input, ReplacementFile& output, std::size_t blockSize)
+        : input_(input), output_(output), blockSize_(blockSize) {}
+
+    // Bytes moved; 0 when nothing more could be moved; kCopyNoMemory without a buffer.
+    long Next() {
+        if (!buffer_) {
+            const long moved = output_.CopyFrom(input_, blockSize_);
+            if (moved != kKernelCopyUnsupported) {
+                return moved < 0 ? 0 : moved;
+            }
+            buffer_.reset(new (std::nothrow) char[blockSize_]);
+            if (!buffer_) {
+                return kCopyNoMemory;
+            }
+        }
+        const long got = input_.Read(buffer_.get(), blockSize_);
+        if (got <= 0 || !output_.Write(buffer_.get(), static_cast<std::size_t>(got))) {
+            return 0;
+        }
+        return got;
+    }
+
+  private:
+    InputFile& input_;
+    ReplacementFile& output_;
+    const std::size_t blockSize_;
+    std::unique_ptr<char[]> buffer_;
+};
+
 int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
                 const CopyProgress& progress) {
     const std::int64_t length = input.Length();
     if (length == 0) {
         return kCopyDone;
     }
-    const std::size_t bufferSize = length < static_cast<std::int64_t>(kCopyBlockSize)
-                                       ? static_cast<std::size_t>(length)
-                                       : kCopyBlockSize;
-    const std::unique_ptr<char[]> buffer(new (std::nothrow) char[bufferSize]);
-    if (!buffer) {
-        return kCopyNoMemory;
-    }
+    const std::size_t blockSize = length < static_cast<std::int64_t>(kCopyBlockSize)
+                                      ? static_cast<std::size_t>(length)
+                                      : kCopyBlockSize;
+    BlockMover mover(input, output, blockSize);
     BlockPoll poll(program);
     std::int64_t written = 0;
     while (written < length && !AbortRequested(program)) {
-        const long got = input.Read(buffer.get(), bufferSize);
-        if (got <= 0) {
+        const long moved = mover.Next();
+        if (moved == kCopyNoMemory) {
+            return kCopyNoMemory;
+        }
+        if (moved <= 0) {
             break;
         }
-        if (!output.Write(buffer.get(), static_cast<std::size_t>(got))) {
-            break;
-        }
-        written += got;
+        written += moved;
         if (progress) {
             progress(static_cast<int>(written * 100 / length));
         }
