@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/DateTime.h"
+
 namespace quorvex {
 
 // A regular file opened for reading only. Anything else (a FIFO, a device) is refused,
@@ -43,7 +45,8 @@ class ReplacementFile {
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // False when the target is a folder or its folder takes no new file.
+    // False when the target's folder takes no new file. A target that is a folder
+    // makes Commit fail.
     bool Create(const std::string& target);
     // False when not every byte could be written (disk full, write error).
     bool Write(const void* data, std::size_t size);
@@ -51,7 +54,8 @@ class ReplacementFile {
     // buffer of ours. Bytes moved, 0 at the input's end, -1 on a read or write error
     // (disk full), or kKernelCopyUnsupported.
     long CopyFrom(InputFile& input, std::size_t size);
-    // Closes the file; dates and attributes may then be set on TemporaryPath().
+    // Gives the written file its modification date and attributes.
+    bool Stamp(std::int32_t attributes, DateValue modified);
     bool Finish();
     const std::string& TemporaryPath() const { return temporaryPath_; }
     // Renames the finished file over the target.

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "platform/AttributeModes_posix.h"
 #include "platform/FileIO.h"
 
 namespace quorvex {
@@ -14,7 +15,8 @@ InputFile::~InputFile() {
 
 bool InputFile::Open(const std::string& path) {
     Close();
-    // Non-blocking, so a FIFO put in a file's place cannot hang the open.
+    // Non-blocking, so a FIFO put in a file's place cannot hang the open; the flag means
+    // nothing for the regular files that are kept.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return false;
@@ -24,7 +26,6 @@ bool InputFile::Open(const std::string& path) {
         close(fd);
         return false;
     }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     fd_ = fd;
     length_ = info.st_size;
     return true;
@@ -76,10 +77,6 @@ std::string FolderOf(const std::string& path) {
 
 bool ReplacementFile::Create(const std::string& target) {
     Discard();
-    struct stat info {};
-    if (stat(target.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-        return false;
-    }
     std::string pattern = FolderOf(target) + ".quorvex-XXXXXX";
     const int fd = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
@@ -119,6 +116,13 @@ long ReplacementFile::CopyFrom(InputFile& input, std::size_t size) {
     const bool unsupported = errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
                              errno == EOPNOTSUPP || errno == EBADF || errno == EPERM;
     return unsupported ? kKernelCopyUnsupported : -1;
+}
+
+bool ReplacementFile::Stamp(std::int32_t attributes, DateValue modified) {
+    const timespec times[2] = {{0, UTIME_OMIT},
+                               {static_cast<time_t>(DateValueToFileTime(modified)), 0}};
+    const bool dated = futimens(fd_, times) == 0;
+    return fchmod(fd_, ModeForAttributes(attributes, S_IFREG)) == 0 && dated;
 }
 
 bool ReplacementFile::Finish() {

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/AttributeModes_posix.h"
 #include "platform/DirectoryListing.h"
 #include "platform/FileIO.h"
 #include "platform/FileSystem.h"
@@ -18,19 +19,7 @@ bool SetFileAttributes(const std::string& path, std::int32_t attributes) {
     if (stat(path.c_str(), &info) != 0) {
         return false;
     }
-    mode_t mode = static_cast<mode_t>((attributes >> 16) & 07777);
-    if (mode == 0) {
-        mode = info.st_mode & 07777;
-        if ((attributes & kAttributeReadOnly) != 0) {
-            mode &= static_cast<mode_t>(~0222);
-        } else if ((attributes & kAttributeNormal) != 0) {
-            mode |= S_IWUSR;
-        }
-    }
-    if (S_ISDIR(info.st_mode)) {
-        mode |= S_IRWXU;
-    }
-    return chmod(path.c_str(), mode) == 0;
+    return chmod(path.c_str(), ModeForAttributes(attributes, info.st_mode)) == 0;
 }
 
 bool SetModificationDate(const std::string& path, DateValue modified) {
@@ -196,8 +185,8 @@ bool SystemCopyFile(const std::string& source, const std::string& target) {
     struct stat info {};
     ReplacementFile replacement;
     bool copied = fstat(sourceFd, &info) == 0 && S_ISREG(info.st_mode) &&
-                  fcntl(sourceFd, F_SETFL, 0) == 0 && replacement.Create(target) &&
-                  CopyContent(sourceFd, replacement) && replacement.Finish();
+                  replacement.Create(target) && CopyContent(sourceFd, replacement) &&
+                  replacement.Finish();
     close(sourceFd);
     if (copied) {
         const timespec times[2] = {info.st_atim, info.st_mtim};

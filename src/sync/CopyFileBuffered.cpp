@@ -5,7 +5,6 @@
 
 #include "platform/DirectoryListing.h"
 #include "platform/FileIO.h"
-#include "platform/FileSystem.h"
 #include "platform/Ticks.h"
 #include "run/PauseAbort.h"
 #include "run/Program.h"
@@ -97,11 +96,6 @@ int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
     return AbortRequested(program) ? kCopyAborted : kCopyDone;
 }
 
-bool GiveSourceFacts(const std::string& path, std::int32_t attributes, DateValue modified) {
-    const bool dated = SetModificationDate(path, modified);
-    return SetFileAttributes(path, attributes) && dated;
-}
-
 }  // namespace
 
 int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
@@ -121,14 +115,16 @@ int CopyFileBuffered(Program& program, const std::string& source, const std::str
     }
     int result = CopyContent(program, input, output, progress);
     input.Close();
+    if (result == kCopyDone) {
+        output.Stamp(sourceFacts.attributes,
+                     sourceFacts.modified + program.settings.UTC_Time * 3600);
+    }
     if (!output.Finish() && result == kCopyDone) {
         result = kCopyIncomplete;
     }
     if (result != kCopyDone) {
         return result;
     }
-    const DateValue shifted = sourceFacts.modified + program.settings.UTC_Time * 3600;
-    GiveSourceFacts(output.TemporaryPath(), sourceFacts.attributes, shifted);
     return output.Commit() ? kCopyDone : kCopyTargetNotCreated;
 }
 
