@@ -61,6 +61,8 @@ time_runs() {
     while [ $i -lt "$repeat" ]; do
         i=$((i + 1))
         $prepare "$source" "$target" "$i"
+        # Writeback of earlier steps must not fall into the next tool's time.
+        sync
         start=$(now)
         run_tool "$tool" "$source" "$target"
         end=$(now)
