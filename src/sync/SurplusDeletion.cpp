@@ -59,6 +59,7 @@ class Deletion {
     void DeleteAll();
 
   private:
+    bool SourceRootStillThere();
     void JudgeFolder(const std::string& path, const std::string& sourcePath);
     void JudgeFile(const std::string& path, const std::string& sourcePath);
     void Refresh(const std::string& path);
@@ -74,7 +75,21 @@ class Deletion {
     // A target folder whose source counterpart could not be examined: nothing below it
     // is touched.
     std::string protectedFolder_;
+    bool sourceLost_ = false;
 };
+
+// A "missing" answer counts only while the source root itself is still there: a drive
+// unplugged or a folder renamed during the run must not read as an empty source. Once it
+// is gone, nothing more is deleted.
+bool Deletion::SourceRootStillThere() {
+    if (FolderExists(sourceRoot_)) {
+        return true;
+    }
+    program_.log.WriteLog("!!! FEHLER: Quell-Verzeichnis existiert nicht (mehr): " + sourceRoot_);
+    ++program_.engine.otherProblems;
+    sourceLost_ = true;
+    return false;
+}
 
 void Deletion::Refresh(const std::string& path) {
     if (!WindowMode(program_)) {
@@ -107,7 +122,8 @@ void Deletion::JudgeFolder(const std::string& path, const std::string& sourcePat
         return;
     }
     std::int32_t attributes = 0;
-    if (source == SourceSide::Folder || TargetKind(path, attributes) != EntryKind::Folder) {
+    if (source == SourceSide::Folder || TargetKind(path, attributes) != EntryKind::Folder ||
+        (source == SourceSide::Missing && !SourceRootStillThere())) {
         return;
     }
     if (RemoveFolderTree(path)) {
@@ -123,7 +139,8 @@ void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath)
     const SourceSide source = LookUpSource(sourcePath);
     std::int32_t attributes = 0;
     if (source == SourceSide::File || source == SourceSide::Unknown ||
-        TargetKind(path, attributes) != EntryKind::File) {
+        TargetKind(path, attributes) != EntryKind::File ||
+        (source == SourceSide::Missing && !SourceRootStillThere())) {
         return;
     }
     RunLog& log = program_.log;
@@ -157,6 +174,9 @@ void Deletion::DeleteAll() {
             } else {
                 JudgeFile(entry.path, sourcePath);
             }
+        }
+        if (sourceLost_) {
+            break;
         }
         if (PollPauseAbort(program_)) {
             program_.log.WriteLog("!!! Benutzer hat Operation abgebrochen");

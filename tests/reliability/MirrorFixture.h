@@ -1,0 +1,76 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "config/SyncJob.h"
+#include "reliability/TreeGuard.h"
+#include "run/Program.h"
+#include "support/TempDir.h"
+#include "support/TestProgram.h"
+#include "support/TreeCheck.h"
+#include "sync/RunJob.h"
+
+namespace quorvex::test {
+
+using Lines = std::vector<std::string>;
+
+// A source and a target in one temporary folder, a job between them run in this process
+// with a scripted pump, and the trees as they were before the run, for the loss check.
+class MirrorFixture : public ::testing::Test {
+  protected:
+    MirrorFixture() {
+        MakeFolder(src);
+        MakeFolder(dst);
+    }
+
+    SyncJob& Job(bool mirror = true) {
+        SyncJob& job = test.AddJob(src, dst);
+        job.DeleteFiles = mirror ? 1 : 0;
+        return job;
+    }
+
+    // Remembers both trees, then runs the job as the first of its run.
+    int Run(const SyncJob& job) {
+        sourceBefore = ReadTree(src);
+        targetBefore = ReadTree(dst);
+        test.program.engine.jobNumber = 1;
+        test.program.engine.activeJobs = 1;
+        return RunJob(test.program, job);
+    }
+
+    std::string Losses(bool mirror = true) const {
+        return LossReport(sourceBefore, targetBefore, src, dst, mirror);
+    }
+
+    Lines Log() const { return MaskLines(test.LogLines()); }
+
+    bool Logged(const std::string& line) const {
+        const Lines& lines = test.LogLines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
+    // The "### " lines of the log: the outline every job must leave complete.
+    Lines Outline() const {
+        Lines outline;
+        for (const std::string& line : Log()) {
+            if (line.rfind("### ", 0) == 0) {
+                const std::size_t cut = line.find_first_of("(:'");
+                outline.push_back(cut == std::string::npos ? line : line.substr(0, cut + 1));
+            }
+        }
+        return outline;
+    }
+
+    TempDir dir;
+    const std::string src = dir / "src/";
+    const std::string dst = dir / "dst/";
+    TestProgram test;
+    TreeContents sourceBefore;
+    TreeContents targetBefore;
+};
+
+}  // namespace quorvex::test
