@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,9 @@ using Lines = std::vector<std::string>;
 
 // A source and a target in one temporary folder, a job between them run in this process
 // with a scripted pump, and the trees as they were before the run, for the loss check.
-class MirrorFixture : public ::testing::Test {
-  protected:
-    MirrorFixture() {
+class MirrorScene {
+  public:
+    explicit MirrorScene(bool window = false) : test(window) {
         MakeFolder(src);
         MakeFolder(dst);
     }
@@ -34,7 +35,7 @@ class MirrorFixture : public ::testing::Test {
     }
 
     // Remembers both trees, then runs the job as the first of its run.
-    int Run(const SyncJob& job) {
+    int Sync(const SyncJob& job) {
         sourceBefore = ReadTree(src);
         targetBefore = ReadTree(dst);
         test.program.engine.jobNumber = 1;
@@ -65,6 +66,19 @@ class MirrorFixture : public ::testing::Test {
         return outline;
     }
 
+    // Runs the action at the first poll after the log holds the line.
+    void WhenLogged(const std::string& line, std::function<void()> action) {
+        test.pump.At(
+            [this, line, action, done = false](int) mutable {
+                if (!done && Logged(line)) {
+                    done = true;
+                    action();
+                }
+                return false;
+            },
+            PumpEvent::None);
+    }
+
     TempDir dir;
     const std::string src = dir / "src/";
     const std::string dst = dir / "dst/";
@@ -72,5 +86,7 @@ class MirrorFixture : public ::testing::Test {
     TreeContents sourceBefore;
     TreeContents targetBefore;
 };
+
+class MirrorFixture : public ::testing::Test, public MirrorScene {};
 
 }  // namespace quorvex::test

@@ -92,21 +92,7 @@ TEST_F(SourceLossBinaryTest, UnreadableSourceFileKeepsItsCopy) {
     EXPECT_EQ(copy[3], "\t-3: Konnte Quelldatei nicht öffnen");
 }
 
-class SourceLossTest : public test::MirrorFixture {
-  protected:
-    // Runs the action at the first poll after the log holds the line.
-    void WhenLogged(const std::string& line, std::function<void()> action) {
-        test.pump.At(
-            [this, line, action, done = false](int) mutable {
-                if (!done && Logged(line)) {
-                    done = true;
-                    action();
-                }
-                return false;
-            },
-            PumpEvent::None);
-    }
-};
+using SourceLossTest = test::MirrorFixture;
 
 // An unplugged drive or a renamed folder in the middle of a run: the deletion does not
 // read the vanished source as empty.
@@ -123,7 +109,7 @@ TEST_F(SourceLossTest, SourceRootVanishingBeforeTheDeletionDeletesNothing) {
                [&] { std::rename(src.substr(0, src.size() - 1).c_str(), away.c_str()); });
     const SyncJob& job = Job();
 
-    EXPECT_EQ(Run(job), 1);
+    EXPECT_EQ(Sync(job), 1);
 
     EXPECT_EQ(test::ReadTree(dst), targetBefore);
     EXPECT_EQ(LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),

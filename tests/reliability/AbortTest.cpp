@@ -1,0 +1,154 @@
+// An abort may come at any poll of a job: whatever phase it meets, every target file
+// holds its old or its new version and the job's log outline is complete.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <tuple>
+
+#include "reliability/MirrorFixture.h"
+#include "sync/CopyFileBuffered.h"
+
+namespace quorvex {
+namespace {
+
+using test::Lines;
+using test::WriteFile;
+
+constexpr long long kOld = 1700000000;
+constexpr long long kNew = 1780000000;
+
+void Put(const std::string& path, const std::string& content, long long time) {
+    WriteFile(path, content);
+    test::SetModificationTime(path, time);
+}
+
+// New, changed, equal and surplus entries, and a file of several copy blocks.
+void BuildScene(test::MirrorScene& scene) {
+    const std::string& src = scene.src;
+    const std::string& dst = scene.dst;
+    test::MakeFolder(src + "sub/deeper");
+    test::MakeFolder(dst + "sub");
+    test::MakeFolder(dst + "old/inner");
+    Put(src + "a.txt", "new file", kNew);
+    Put(src + "sub/b.txt", "changed content", kNew);
+    Put(dst + "sub/b.txt", "old content", kOld);
+    Put(src + "sub/deeper/c.txt", "in a new folder", kNew);
+    Put(src + "big.bin", std::string(2 * kCopyBlockSize + 7, 'N'), kNew);
+    Put(dst + "big.bin", std::string(kCopyBlockSize, 'O'), kOld);
+    Put(src + "same.txt", "same", kOld);
+    Put(dst + "same.txt", "same", kOld);
+    Put(dst + "surplus.txt", "surplus", kOld);
+    Put(dst + "old/inner/x.txt", "x", kOld);
+}
+
+const Lines kFullOutline{"### JOB #1",
+                         "### LESE QUELL-ORDNER:",
+                         "### EINLESEN DAUERTE:",
+                         "### ÄNDERUNGEN:",
+                         "### ÄNDERUNGEN (",
+                         "### LESE ZIEL-ORDNER:",
+                         "### EINLESEN DAUERTE:",
+                         "### LÖSCHEN:",
+                         "### LÖSCHEN (",
+                         "### KOPIEREN:",
+                         "### KOPIEREN (",
+                         "### STATISTIK:"};
+
+// Without the deletion block, which an earlier abort skips.
+Lines OutlineWithoutDeletion() {
+    Lines outline = kFullOutline;
+    outline.erase(outline.begin() + 5, outline.begin() + 9);
+    return outline;
+}
+
+// The figure lines, the rate and time lines, the line for equal folders when nothing
+// changed, and the closing empty line.
+bool StatisticsComplete(const Lines& log) {
+    const Lines block = test::LogSection(log, "### STATISTIK:", "");
+    const bool equal = block.size() > 2 && block[block.size() - 2].rfind("- Die beiden", 0) == 0;
+    return block.size() == (equal ? 21u : 20u) && block.back().empty();
+}
+
+class AbortAtEveryPollTest : public ::testing::TestWithParam<std::tuple<PumpEvent, bool>> {};
+
+TEST_P(AbortAtEveryPollTest, NothingIsLostAndTheOutlineIsComplete) {
+    const auto [event, window] = GetParam();
+    int runs = 0;
+    for (int poll = 1;; ++poll) {
+        test::MirrorScene scene(window);
+        BuildScene(scene);
+        scene.test.pump.AtPoll(poll, event);
+        const SyncJob& job = scene.Job();
+
+        ASSERT_EQ(scene.Sync(job), 1) << "poll " << poll;
+
+        ++runs;
+        EXPECT_EQ(scene.Losses(), "") << "poll " << poll;
+        const Lines outline = scene.Outline();
+        EXPECT_TRUE(outline == kFullOutline || outline == OutlineWithoutDeletion())
+            << "poll " << poll;
+        EXPECT_TRUE(StatisticsComplete(scene.Log())) << "poll " << poll;
+        if (scene.test.pump.polls < poll) {
+            EXPECT_EQ(scene.test.program.settings.AbortRequested, 0);
+            EXPECT_EQ(test::RsyncDifferences(scene.src, scene.dst, true), "");
+            break;
+        }
+        EXPECT_EQ(scene.test.program.settings.AbortRequested, 1) << "poll " << poll;
+    }
+    EXPECT_GT(runs, 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Events, AbortAtEveryPollTest,
+                         ::testing::Combine(::testing::Values(PumpEvent::EscapeKey,
+                                                              PumpEvent::RunButton,
+                                                              PumpEvent::CloseRequest),
+                                            ::testing::Bool()));
+
+TEST(LargeFileAbortTest, EscapeInTheMiddleOfALargeFileKeepsItsOldVersion) {
+    test::MirrorScene scene(true);
+    BuildScene(scene);
+    // Large enough for polls between its blocks.
+    Put(scene.src + "big.bin", std::string(48 * kCopyBlockSize, 'N'), kNew);
+    const test::RecordingDisplay& display = scene.test.display;
+    scene.test.pump.At(
+        [&display](int) {
+            return !display.fileProgress.empty() && display.fileProgress.back() > 0 &&
+                   display.fileProgress.back() < 100;
+        },
+        PumpEvent::EscapeKey);
+    const SyncJob& job = scene.Job();
+
+    EXPECT_EQ(scene.Sync(job), 1);
+
+    EXPECT_EQ(scene.Losses(), "");
+    EXPECT_EQ(test::ReadFile(scene.dst + "big.bin"), std::string(kCopyBlockSize, 'O'));
+    EXPECT_EQ(scene.Outline(), kFullOutline);
+    const Lines copy = test::LogSection(scene.Log(), "### KOPIEREN:", "### STATISTIK:");
+    ASSERT_GE(copy.size(), 5u);
+    EXPECT_EQ(copy[copy.size() - 4], "\t-5: Zieldatei konnte nicht korrekt geschrieben werden");
+    EXPECT_EQ(copy[copy.size() - 3], "!!! BENUTZERABBRUCH");
+}
+
+using AbortTest = test::MirrorFixture;
+
+TEST_F(AbortTest, EscapeDuringTheDeletionKeepsWhatWasNotReached) {
+    BuildScene(*this);
+    test.pump.At([this](int) { return Logged("Ordner gelöscht: '" + dst + "old/'"); },
+                 PumpEvent::EscapeKey);
+    const SyncJob& job = Job();
+
+    EXPECT_EQ(Sync(job), 1);
+
+    EXPECT_EQ(Losses(), "");
+    EXPECT_TRUE(test::PathExists(dst + "surplus.txt"));
+    EXPECT_EQ(test::LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),
+              (Lines{"### LÖSCHEN:", "Ordner gelöscht: '" + dst + "old/'",
+                     "!!! Benutzer hat Operation abgebrochen", "### LÖSCHEN (0) DAUERTE: <time>",
+                     ""}));
+    EXPECT_EQ(test::LogSection(Log(), "### KOPIEREN:", "### STATISTIK:"),
+              (Lines{"### KOPIEREN:", "### KOPIEREN (0) DAUERTE: <time>", ""}));
+}
+
+}  // namespace
+}  // namespace quorvex
