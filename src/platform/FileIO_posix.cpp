@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,10 +74,19 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash + 1);
 }
 
+// A write past the process's file-size limit (ulimit -f) raises a signal that ends the
+// process, leaving the temporary file behind and the run log unwritten. Ignored, the
+// write fails like one to a full disk: the copy reports it and the old file stays.
+void FailWritesPastTheSizeLimit() {
+    static const bool ignored = signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    static_cast<void>(ignored);
+}
+
 }  // namespace
 
 bool ReplacementFile::Create(const std::string& target) {
     Discard();
+    FailWritesPastTheSizeLimit();
     std::string pattern = FolderOf(target) + ".quorvex-XXXXXX";
     const int fd = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {

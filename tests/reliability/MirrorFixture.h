@@ -17,8 +17,6 @@
 
 namespace quorvex::test {
 
-using Lines = std::vector<std::string>;
-
 // A source and a target in one temporary folder, a job between them run in this process
 // with a scripted pump, and the trees as they were before the run, for the loss check.
 class MirrorScene {

@@ -2,8 +2,11 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace quorvex::test {
+
+using Lines = std::vector<std::string>;
 
 // Everything below a folder, by path relative to it: a file's content, "<folder>" for a
 // folder, "<link>" + its target for a symbolic link, "<other>" for anything else.
