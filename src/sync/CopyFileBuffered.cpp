@@ -1,5 +1,6 @@
 #include "sync/CopyFileBuffered.h"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -38,10 +39,11 @@ class BlockMover {
     BlockMover(InputFile& input, ReplacementFile& output, std::size_t blockSize)
         : input_(input), output_(output), blockSize_(blockSize) {}
 
-    // Bytes moved; 0 when nothing more could be moved; kCopyNoMemory without a buffer.
-    long Next() {
+    // Moves up to size bytes (at most the block size). Bytes moved; 0 when nothing more
+    // could be moved; kCopyNoMemory without a buffer.
+    long Next(std::size_t size) {
         if (!buffer_) {
-            const long moved = output_.CopyFrom(input_, blockSize_);
+            const long moved = output_.CopyFrom(input_, size);
             if (moved != kKernelCopyUnsupported) {
                 return moved < 0 ? 0 : moved;
             }
@@ -50,7 +52,7 @@ class BlockMover {
                 return kCopyNoMemory;
             }
         }
-        const long got = input_.Read(buffer_.get(), blockSize_);
+        const long got = input_.Read(buffer_.get(), size);
         if (got <= 0 || !output_.Write(buffer_.get(), static_cast<std::size_t>(got))) {
             return 0;
         }
@@ -77,7 +79,9 @@ int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
     BlockPoll poll(program);
     std::int64_t written = 0;
     while (written < length && !AbortRequested(program)) {
-        const long moved = mover.Next();
+        // A file that grows while it is copied is taken at the length it had when opened.
+        const long moved = mover.Next(static_cast<std::size_t>(
+            std::min<std::int64_t>(static_cast<std::int64_t>(blockSize), length - written)));
         if (moved == kCopyNoMemory) {
             return kCopyNoMemory;
         }

@@ -42,18 +42,10 @@ void BuildScene(test::MirrorScene& scene) {
     Put(dst + "old/inner/x.txt", "x", kOld);
 }
 
-const Lines kFullOutline{"### JOB #1",
-                         "### LESE QUELL-ORDNER:",
-                         "### EINLESEN DAUERTE:",
-                         "### ÄNDERUNGEN:",
-                         "### ÄNDERUNGEN (",
-                         "### LESE ZIEL-ORDNER:",
-                         "### EINLESEN DAUERTE:",
-                         "### LÖSCHEN:",
-                         "### LÖSCHEN (",
-                         "### KOPIEREN:",
-                         "### KOPIEREN (",
-                         "### STATISTIK:"};
+const Lines kFullOutline{
+    "### JOB #1",       "### LESE QUELL-ORDNER:", "### EINLESEN DAUERTE:", "### ÄNDERUNGEN:",
+    "### ÄNDERUNGEN (", "### LESE ZIEL-ORDNER:",  "### EINLESEN DAUERTE:", "### LÖSCHEN:",
+    "### LÖSCHEN (",    "### KOPIEREN:",          "### KOPIEREN (",        "### STATISTIK:"};
 
 // Without the deletion block, which an earlier abort skips.
 Lines OutlineWithoutDeletion() {
@@ -142,10 +134,10 @@ TEST_F(AbortTest, EscapeDuringTheDeletionKeepsWhatWasNotReached) {
 
     EXPECT_EQ(Losses(), "");
     EXPECT_TRUE(test::PathExists(dst + "surplus.txt"));
-    EXPECT_EQ(test::LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),
-              (Lines{"### LÖSCHEN:", "Ordner gelöscht: '" + dst + "old/'",
-                     "!!! Benutzer hat Operation abgebrochen", "### LÖSCHEN (0) DAUERTE: <time>",
-                     ""}));
+    EXPECT_EQ(
+        test::LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),
+        (Lines{"### LÖSCHEN:", "Ordner gelöscht: '" + dst + "old/'",
+               "!!! Benutzer hat Operation abgebrochen", "### LÖSCHEN (0) DAUERTE: <time>", ""}));
     EXPECT_EQ(test::LogSection(Log(), "### KOPIEREN:", "### STATISTIK:"),
               (Lines{"### KOPIEREN:", "### KOPIEREN (0) DAUERTE: <time>", ""}));
 }

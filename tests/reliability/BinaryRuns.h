@@ -17,9 +17,13 @@ namespace quorvex::test {
 class BinaryRuns : public SyncFixture {
   protected:
     ProcessResult MirrorAsNobody(const std::vector<std::string>& extra = {"-del"}) {
-        // The test's folder becomes reachable, the target and the log folder writable.
+        // The test's folder becomes reachable, the target (unless the test handed it over
+        // itself) and the log folder writable.
         chmod(root.path().c_str(), 0755);
-        HandTo(dst);
+        struct stat target {};
+        if (stat(dst.c_str(), &target) == 0 && target.st_uid == 0) {
+            HandTo(dst);
+        }
         HandTo(logs);
         Remember();
         std::vector<std::string> command{"setpriv",

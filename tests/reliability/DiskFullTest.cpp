@@ -25,8 +25,8 @@ class DiskFullTest : public ::testing::Test, protected test::BinaryRuns {
     }
 
     std::vector<std::string> Arguments(const std::vector<std::string>& extra) const {
-        std::vector<std::string> arguments{QUORVEX_BINARY, "-s", src, "-d", dst, "-logdir", logs,
-                                           "-del"};
+        std::vector<std::string> arguments{QUORVEX_BINARY, "-s", src,   "-d", dst,
+                                           "-logdir",      logs, "-del"};
         arguments.insert(arguments.end(), extra.begin(), extra.end());
         arguments.push_back("-start");
         arguments.push_back("-nowin");
@@ -75,8 +75,7 @@ class FullFileSystemTest : public DiskFullTest {
         }
         script += "; status=$?; cp -a '" + dst + ".' '" + after + "'; exit $status";
         test::MakeFolder(after);
-        return test::RunProcess({"unshare", "-m", "sh", "-c", script},
-                                test::InFolder(root.path()));
+        return test::RunProcess({"unshare", "-m", "sh", "-c", script}, test::InFolder(root.path()));
     }
 
     const std::string stage = root / "stage/";
@@ -91,8 +90,8 @@ TEST_F(FullFileSystemTest, NoSpaceInTheMiddleOfACopyKeepsTheOldTarget) {
 
     EXPECT_EQ(result.exitStatus, 1) << result.err;
     const test::TreeContents left = test::ReadTree(after);
-    EXPECT_EQ(left, (test::TreeContents{{"big.bin", std::string(1 << 20, 'O')},
-                                        {"small.txt", "small"}}));
+    EXPECT_EQ(left,
+              (test::TreeContents{{"big.bin", std::string(1 << 20, 'O')}, {"small.txt", "small"}}));
     EXPECT_EQ(test::ModificationTime(after + "big.bin"), kOld);
     const Lines copy = LogSection(Log(), "### KOPIEREN:", "### STATISTIK:");
     ASSERT_EQ(copy.size(), 7u);
@@ -110,8 +109,8 @@ TEST_F(FullFileSystemTest, SpaceCheckStopsTheRunBeforeAnyCopy) {
     EXPECT_EQ(test::ReadTree(after), (test::TreeContents{{"big.bin", std::string(1 << 20, 'O')}}));
     const Lines copy = LogSection(Log(), "### KOPIEREN:", "### STATISTIK:");
     ASSERT_EQ(copy.size(), 7u);
-    EXPECT_EQ(copy[1], "!!! FREIER SPEICHERPLATZ NICHT AUSREICHEND AUF " +
-                           dst.substr(0, dst.size() - 1));
+    EXPECT_EQ(copy[1],
+              "!!! FREIER SPEICHERPLATZ NICHT AUSREICHEND AUF " + dst.substr(0, dst.size() - 1));
     EXPECT_EQ(copy[3], "!!! VORGANG ABGEBROCHEN!");
 }
 
