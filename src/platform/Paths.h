@@ -13,6 +13,12 @@ bool EndsWithSeparator(std::string_view path);
 std::string WithTrailingSeparator(std::string_view path);
 std::string WithoutTrailingSeparators(std::string_view path);
 
+// The absolute form of a folder path, ending with the separator: links, "." and ".."
+// resolved in the part that exists; a part that does not exist (yet) is appended as
+// written, with "." and ".." applied to the text. Two paths naming the same folder give
+// the same result.
+std::string ResolveFolderPath(const std::string& path);
+
 struct ProgramLocation {
     std::string folder;  // ends with the separator
     std::string file;    // name of the program file without folder

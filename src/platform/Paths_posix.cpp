@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/Paths.h"
 
@@ -20,6 +21,50 @@ ProgramLocation LocateProgram() {
     const std::string path(buffer, static_cast<std::size_t>(length));
     const std::size_t slash = path.rfind('/');
     return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+namespace {
+
+// The components of a path that follow the resolved part, "." and ".." applied.
+void AppendComponents(std::string& resolved, const std::vector<std::string>& components) {
+    for (const std::string& component : components) {
+        if (component.empty() || component == ".") {
+            continue;
+        }
+        if (component == "..") {
+            const std::size_t slash = WithoutTrailingSeparators(resolved).rfind('/');
+            resolved.erase(slash == std::string::npos ? 0 : slash + 1);
+            continue;
+        }
+        resolved += component + "/";
+    }
+}
+
+std::string CurrentFolder() {
+    char buffer[PATH_MAX];
+    return getcwd(buffer, sizeof buffer) != nullptr ? std::string(buffer) : std::string("/");
+}
+
+}  // namespace
+
+std::string ResolveFolderPath(const std::string& path) {
+    std::string existing = path.empty() || path[0] != '/' ? CurrentFolder() + "/" + path : path;
+    std::vector<std::string> rest;  // innermost first
+    for (;;) {
+        existing = WithoutTrailingSeparators(existing);
+        char buffer[PATH_MAX];
+        if (realpath(existing.c_str(), buffer) != nullptr) {
+            std::string resolved = WithTrailingSeparator(buffer);
+            AppendComponents(resolved, std::vector<std::string>(rest.rbegin(), rest.rend()));
+            return resolved;
+        }
+        const std::size_t slash = existing.rfind('/');
+        if (slash == std::string::npos || existing == "/") {
+            return WithTrailingSeparator(existing);
+        }
+        rest.push_back(existing.substr(slash + 1));
+        existing.erase(slash == 0 ? 1 : slash);
+    }
 }
 
 namespace {

@@ -13,6 +13,22 @@ void Refuse(Program& program, const std::string& text) {
     program.dialogs->ShowMessage(text, "", MessageIcon::Error);
 }
 
+enum class Overlap { None, SameFolder, OneInsideTheOther };
+
+// A target inside its source would be copied into itself again with every run; a source
+// inside its target would be deleted by the mirror as surplus. Paths are compared as the
+// folders they name, so another spelling or a link does not hide either case.
+Overlap OverlapOf(const std::string& source, const std::string& target) {
+    const std::string sourceFolder = ResolveFolderPath(source);
+    const std::string targetFolder = ResolveFolderPath(target);
+    if (sourceFolder == targetFolder) {
+        return Overlap::SameFolder;
+    }
+    const bool nested = targetFolder.compare(0, sourceFolder.size(), sourceFolder) == 0 ||
+                        sourceFolder.compare(0, targetFolder.size(), targetFolder) == 0;
+    return nested ? Overlap::OneInsideTheOther : Overlap::None;
+}
+
 }  // namespace
 
 bool OnProtectedDrive(const std::string& saveDrives, const std::string& target,
@@ -60,6 +76,15 @@ bool ValidateRun(Program& program) {
             if (window) {
                 Refuse(program, "Quell- oder Zielverzeichnis nicht zulässig!\r\n\r\nQuelle: " +
                                     job.Source + "\r\nZiel: " + job.Target);
+            }
+            return false;
+        }
+        const Overlap overlap = OverlapOf(job.Source, job.Target);
+        if (overlap != Overlap::None) {
+            if (window) {
+                Refuse(program, overlap == Overlap::SameFolder
+                                    ? "Quell- und Zielverzeichnis sind identisch!"
+                                    : "Quell- und Zielverzeichnis überschneiden sich!");
             }
             return false;
         }
