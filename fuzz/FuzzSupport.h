@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "ui/UserDialogs.h"
+
+namespace quorvex::fuzz {
+
+// Messages go nowhere; questions are answered No.
+class SilentDialogs : public UserDialogs {
+  public:
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::string AskText(const std::string&, const std::string&, const std::string&) override {
+        return std::string();
+    }
+};
+
+// A broken rule is a finding: the fuzzer keeps the input that led to it.
+inline void Require(bool holds, const char* rule) {
+    if (!holds) {
+        std::fprintf(stderr, "broken rule: %s\n", rule);
+        std::abort();
+    }
+}
+
+}  // namespace quorvex::fuzz
