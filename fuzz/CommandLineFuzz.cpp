@@ -30,7 +30,8 @@ bool EndsWithSlash(const std::string& path) {
 
 void CheckSettings(const Settings& settings, ParseResult result, bool anyArgument) {
     using fuzz::Require;
-    Require(settings.CommandLineGiven == (anyArgument ? 1 : 0), "any argument means a command line");
+    Require(settings.CommandLineGiven == (anyArgument ? 1 : 0),
+            "any argument means a command line");
     Require(settings.CmdSource.empty() || EndsWithSlash(settings.CmdSource),
             "the source folder ends with a separator");
     Require(settings.CmdTarget.empty() || EndsWithSlash(settings.CmdTarget),
@@ -42,9 +43,9 @@ void CheckSettings(const Settings& settings, ParseResult result, bool anyArgumen
             "the priority is one of the four classes");
     Require(settings.LongTermMinutes > 0, "long-term minutes are positive");
     Require(settings.DefaultFileCheckSum <= 3, "a known fingerprint method");
-    Require(settings.WindowHidden == 0 ||
-                (!settings.CmdSource.empty() && !settings.CmdTarget.empty()),
-            "no hidden window without a job to run");
+    Require(
+        settings.WindowHidden == 0 || (!settings.CmdSource.empty() && !settings.CmdTarget.empty()),
+        "no hidden window without a job to run");
     Require(result == ParseResult::Ok || anyArgument, "only an argument can be unknown");
 }
 

@@ -37,9 +37,9 @@ struct Scratch {
     }
 
     void SetInput(const std::uint8_t* data, std::size_t size) {
-        fuzz::Require(ftruncate(input, 0) == 0 && pwrite(input, data, size, 0) ==
-                                                      static_cast<ssize_t>(size),
-                      "the input is written");
+        fuzz::Require(
+            ftruncate(input, 0) == 0 && pwrite(input, data, size, 0) == static_cast<ssize_t>(size),
+            "the input is written");
     }
 
     int input = -1;
@@ -67,7 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Scratch scratch;
     scratch.SetInput(data, size);
     const std::string first = LoadAndSave(scratch.inputPath, scratch.folder + "first.ini");
-    const std::string second = LoadAndSave(scratch.folder + "first.ini", scratch.folder + "second.ini");
+    const std::string second =
+        LoadAndSave(scratch.folder + "first.ini", scratch.folder + "second.ini");
     fuzz::Require(first == second, "a saved file reads back as what was saved");
     return 0;
 }

@@ -24,10 +24,13 @@ struct TargetFacts {
     std::int32_t attributes = 0;
 };
 
+// Only a file is a target file: a folder or anything else of the source file's name
+// counts as missing, so the file is copied (or its failure reported) instead of being
+// judged by the other entry's time and size.
 TargetFacts LookUpTarget(const std::string& targetPath) {
     DirEntry info;
     TargetFacts facts;
-    if (LookupPath(targetPath, info) == LookupResult::Found) {
+    if (LookupPath(targetPath, info) == LookupResult::Found && info.kind == EntryKind::File) {
         facts.modified = info.modified;
         facts.size = static_cast<float>(info.size);
         facts.attributes = info.attributes & ~kAttributeCompressed;

@@ -1,0 +1,150 @@
+// What a mirror run shows and leaves: rows, fields and status texts in window mode, the
+// preview that deletes nothing, and a target that ends as an exact copy.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "reliability/MirrorFixture.h"
+#include "support/ForkedChild.h"
+
+namespace quorvex {
+namespace {
+
+using test::Lines;
+using test::LogSection;
+using test::WriteFile;
+
+constexpr long long kTime = 1780000000;
+
+using MirrorExactnessTest = test::MirrorFixture;
+
+// The target holds a folder where the source has a file, one second newer than it: the
+// folder goes as surplus and the file must still be copied.
+TEST_F(MirrorExactnessTest, FileWhoseTargetIsAFolderArrivesAfterTheFolderGoes) {
+    WriteFile(src + "b", "a file now");
+    test::SetModificationTime(src + "b", kTime);
+    test::MakeFolder(dst + "b/c");
+    WriteFile(dst + "b/c/d", "old");
+    test::SetModificationTime(dst + "b", kTime + 1);
+    const SyncJob& job = Job();
+
+    EXPECT_EQ(Sync(job), 1);
+
+    EXPECT_EQ(Losses(), "");
+    EXPECT_EQ(test::RsyncDifferences(src, dst, true), "");
+    EXPECT_EQ(LogSection(Log(), "### ÄNDERUNGEN:", "")[1], "Neue Datei: '" + src + "b'");
+}
+
+TEST_F(MirrorExactnessTest, WithoutMirrorTheFolderStaysAndTheCopyFails) {
+    WriteFile(src + "b", "a file now");
+    test::MakeFolder(dst + "b");
+    WriteFile(dst + "b/inside", "kept");
+    const SyncJob& job = Job(false);
+
+    EXPECT_EQ(Sync(job), 1);
+
+    EXPECT_EQ(Losses(false), "");
+    EXPECT_EQ(test.program.engine.stats.copyErrors, 1);
+    EXPECT_EQ(LogSection(Log(), "### KOPIEREN:", "")[3], "\t-4: Konnte Zieldatei nicht erstellen");
+}
+
+TEST_F(MirrorExactnessTest, PreviewReadsTheTargetAndDeletesNothing) {
+    test::MakeFolder(dst + "old");
+    WriteFile(dst + "old/x", "x");
+    WriteFile(dst + "surplus.txt", "s");
+    test.program.settings.PreviewRun = 1;
+    const SyncJob& job = Job();
+
+    EXPECT_EQ(Sync(job), 1);
+
+    EXPECT_EQ(test::ReadTree(dst), targetBefore);
+    EXPECT_EQ(LogSection(Log(), "### LESE ZIEL-ORDNER: '" + dst + "'", "### KOPIEREN:"),
+              (Lines{"### LESE ZIEL-ORDNER: '" + dst + "'", "Ordner: 1, Dateien: 2",
+                     "### EINLESEN DAUERTE: <time>", "",
+                     "### LÖSCHEN:", "### LÖSCHEN (0) DAUERTE: <time>", ""}));
+    EXPECT_EQ(test.program.engine.stats.targetFiles, 2);
+}
+
+class WindowedDeletionTest : public ::testing::Test, public test::MirrorScene {
+  protected:
+    WindowedDeletionTest() : MirrorScene(true) { test.display.wantChangeList = true; }
+
+    bool Row(const std::string& detail) const {
+        const std::vector<std::string>& rows = test.program.changeList;
+        return std::find(rows.begin(), rows.end(), "Job #1: Job" + detail) != rows.end();
+    }
+    long StatusTexts(const std::string& prefix) const {
+        const std::vector<std::string>& texts = test.display.statusTexts;
+        return std::count_if(texts.begin(), texts.end(), [&prefix](const std::string& text) {
+            return text.rfind(prefix, 0) == 0;
+        });
+    }
+};
+
+TEST_F(WindowedDeletionTest, RowsFieldsAndThrottledStatus) {
+    constexpr int kSurplus = 3000;
+    for (int i = 0; i < kSurplus; ++i) {
+        WriteFile(dst + "surplus" + std::to_string(i), "");
+    }
+    test::MakeFolder(dst + "old");
+    WriteFile(dst + "old/x", "x");
+    const SyncJob& job = Job();
+
+    EXPECT_EQ(Sync(job), 1);
+
+    EXPECT_EQ(test::ReadTree(dst), test::TreeContents{});
+    EXPECT_TRUE(Row("|Quelle fehlt|" + dst + "old/"));
+    EXPECT_TRUE(Row("|Quelle fehlt|" + dst + "surplus2999"));
+    EXPECT_EQ(test.program.changeList.size(), kSurplus + 1u);
+    EXPECT_EQ(test.display.fields[static_cast<int>(StatField::DeletedFiles)], "3.000");
+    EXPECT_EQ(test.display.fields[static_cast<int>(StatField::TargetFiles)], "3.001");
+    EXPECT_EQ(StatusTexts("Lese Ziel ein..."), 1);
+    EXPECT_EQ(StatusTexts("Lösche überflüssige Dateien auf Ziel..."), 1);
+    // One refresh at most every 10 ms, never one per file.
+    EXPECT_LT(StatusTexts("Lösche... ("), kSurplus / 10);
+}
+
+// Rows for failures need deletions that fail, so the job runs as "nobody" in a child
+// process and hands its rows and fields back through a file.
+TEST_F(WindowedDeletionTest, FailedDeletionsGiveTheirRowsAndTheErrorField) {
+    const std::string out = dir / "out/";
+    test::MakeFolder(out);
+    test::MakeFolder(dst + "stuck");
+    WriteFile(dst + "stuck/a.txt", "a");
+    WriteFile(dst + "foreign.txt", "f");
+    chmod(dir.path().c_str(), 0755);
+    test::ShellOutput("chown -R 65534:65534 '" + dst + "' '" + out + "'");
+    // Read-only and not nobody's: its mode cannot be changed, yet its folder lets it go.
+    chown((dst + "foreign.txt").c_str(), 0, 0);
+    chmod((dst + "foreign.txt").c_str(), 0444);
+    chmod((dst + "stuck").c_str(), 0555);
+    const SyncJob& job = Job();
+
+    const int status = test::RunInChild([&] {
+        if (!test::DropToNobody()) {
+            return 10;
+        }
+        Sync(job);
+        std::ofstream file(out + "rows");
+        for (const std::string& row : test.program.changeList) {
+            file << row << "\n";
+        }
+        file << test.display.fields[static_cast<int>(StatField::DeleteErrors)] << "\n";
+        return 0;
+    });
+
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(test::ReadFile(out + "rows"),
+              "Job #1: Job|Attributfehler|" + dst + "foreign.txt\n" +    //
+                  "Job #1: Job|Quelle fehlt|" + dst + "foreign.txt\n" +  //
+                  "Job #1: Job|Löschfehler|" + dst + "stuck/a.txt\n" +   //
+                  "1\n");
+    EXPECT_EQ(test::ReadFile(dst + "stuck/a.txt"), "a");
+}
+
+}  // namespace
+}  // namespace quorvex
