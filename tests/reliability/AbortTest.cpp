@@ -89,13 +89,23 @@ TEST_P(AbortAtEveryPollTest, NothingIsLostAndTheOutlineIsComplete) {
         EXPECT_EQ(scene.test.program.settings.AbortRequested, 1) << "poll " << poll;
     }
     EXPECT_GT(runs, 20);
+    RecordProperty("runs", runs);
+}
+
+std::string EventAndMode(const ::testing::TestParamInfo<std::tuple<PumpEvent, bool>>& info) {
+    const PumpEvent event = std::get<0>(info.param);
+    const std::string name = event == PumpEvent::EscapeKey   ? "Escape"
+                             : event == PumpEvent::RunButton ? "StopButton"
+                                                             : "CloseBox";
+    return name + (std::get<1>(info.param) ? "InWindow" : "Unattended");
 }
 
 INSTANTIATE_TEST_SUITE_P(Events, AbortAtEveryPollTest,
                          ::testing::Combine(::testing::Values(PumpEvent::EscapeKey,
                                                               PumpEvent::RunButton,
                                                               PumpEvent::CloseRequest),
-                                            ::testing::Bool()));
+                                            ::testing::Bool()),
+                         EventAndMode);
 
 TEST(LargeFileAbortTest, EscapeInTheMiddleOfALargeFileKeepsItsOldVersion) {
     test::MirrorScene scene(true);

@@ -52,6 +52,46 @@ TEST_F(MirrorExactnessTest, WithoutMirrorTheFolderStaysAndTheCopyFails) {
     EXPECT_EQ(LogSection(Log(), "### KOPIEREN:", "")[3], "\t-4: Konnte Zieldatei nicht erstellen");
 }
 
+// Links inside a surplus folder are removed as links: what they point to stays, also
+// outside the target.
+TEST_F(MirrorExactnessTest, SurplusFoldersAreRemovedWithoutFollowingLinks) {
+    const std::string outside = dir / "outside/";
+    test::MakeFolder(outside + "folder");
+    WriteFile(outside + "folder/precious.txt", "precious");
+    WriteFile(outside + "file.txt", "also precious");
+    test::MakeFolder(dst + "old/deeper");
+    symlink((outside + "folder").c_str(), (dst + "old/to-folder").c_str());
+    symlink((outside + "file.txt").c_str(), (dst + "old/deeper/to-file").c_str());
+    symlink(outside.c_str(), (dst + "root-link").c_str());
+    const test::TreeContents outsideBefore = test::ReadTree(outside);
+    const SyncJob& job = Job();
+
+    EXPECT_EQ(Sync(job), 1);
+
+    EXPECT_EQ(test::ReadTree(outside), outsideBefore);
+    EXPECT_FALSE(test::PathExists(dst + "old"));
+    EXPECT_EQ(LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),
+              (Lines{"### LÖSCHEN:", "Ordner gelöscht: '" + dst + "old/'",
+                     "### LÖSCHEN (0) DAUERTE: <time>", ""}));
+    // A link to a folder is never listed, so it is neither entered nor judged.
+    EXPECT_TRUE(test::PathExists(dst + "root-link"));
+}
+
+// Surplus is what the source on disk lacks, not what the filter left out of the job.
+TEST_F(MirrorExactnessTest, FilteredOutFilesOfTheSourceKeepTheirCopies) {
+    WriteFile(src + "photo.jpg", "new picture");
+    WriteFile(src + "notes.txt", "notes");
+    WriteFile(dst + "photo.jpg", "older picture");
+    WriteFile(dst + "gone.jpg", "surplus");
+    SyncJob& job = Job();
+    job.Extentions = ".txt";
+
+    EXPECT_EQ(Sync(job), 1);
+
+    EXPECT_EQ(test::ReadTree(dst),
+              (test::TreeContents{{"notes.txt", "notes"}, {"photo.jpg", "older picture"}}));
+}
+
 TEST_F(MirrorExactnessTest, PreviewReadsTheTargetAndDeletesNothing) {
     test::MakeFolder(dst + "old");
     WriteFile(dst + "old/x", "x");
