@@ -10,8 +10,8 @@ struct Program;
 // whose counterpart in the source does not exist. Only a definite "no such file or
 // folder" makes an entry surplus: a source path that cannot be examined protects its
 // target counterpart and everything below it, and a source root that has vanished since
-// the job began stops the deletion with an error line. Sets the deletion figures, targetFiles and
-// deleteTime; a preview run reads and deletes nothing.
+// the job began stops the deletion with an error line. Sets the deletion figures,
+// targetFiles and deleteTime; a preview run reads and deletes nothing.
 void DeleteSurplus(Program& program, const std::string& sourceRoot, const std::string& targetRoot,
                    bool includeSubFolders);
 
