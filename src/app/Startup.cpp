@@ -2,10 +2,14 @@
 
 #include <cstdio>
 
+#include "app/StartupGuards.h"
+#include "app/StartupSteps.h"
+#include "app/SystemErrorReport.h"
 #include "config/CommandLine.h"
 #include "config/JobList.h"
 #include "config/Settings.h"
 #include "platform/DateTime.h"
+#include "platform/InstanceLock.h"
 #include "platform/Paths.h"
 #include "run/Program.h"
 #include "ui/ConsoleDialogs.h"
@@ -33,9 +37,16 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     NullSyncDisplay display;
     NullEventPump pump;
     Program program(dialogs, display, pump);
+    const SystemErrorReport errorReport(program.settings, program.log);
 
     SetDefaults(program);
     if (ParseCommandLine(arguments, program.settings, program.log, dialogs) != ParseResult::Ok) {
+        return kExitRefused;
+    }
+    const std::string configPath = ProgramConfigPath(program.settings);
+    LoadConfigurationAtStart(program, configPath);
+    InstanceLock instance(InstanceLockFolder());
+    if (!PassStartupGuards(program, instance)) {
         return kExitRefused;
     }
     if (program.settings.WindowHidden == 0) {
@@ -49,8 +60,9 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
         program.log.Debug("Autostart!");
         ReportPlannedRun(program);
     }
+    EnterLongTermIfAsked(program);
     program.log.Debug("MainLoop");
-    program.log.Debug("Programm beendet.\r\n------------------------------");
+    EndProgram(program, configPath);
     return program.exitStatus;
 }
 

@@ -38,6 +38,7 @@ class RunLog {
 
     // The debug log lies in the current folder unless told otherwise.
     void SetDebugLogPath(std::string path) { debugLogPath_ = std::move(path); }
+    const std::string& DebugLogPath() const { return debugLogPath_; }
 
   private:
     const Settings& settings_;

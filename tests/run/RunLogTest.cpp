@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "run/RunLog.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
@@ -73,11 +71,14 @@ TEST_F(RunLogTest, DebugLineCarriesATimeStampOnlyOnItsFirstLine) {
     log.WriteLog("Programm beendet.\r\n------------------------------");
     log.WriteLog("");
     const std::string debug = ReadFile(dir / "Quorvex_DEBUG.log");
-    EXPECT_TRUE(
-        std::regex_match(debug, std::regex("\\[\\d\\d:\\d\\d:\\d\\d\\] Programm beendet\\.\r\n"
-                                           "-{30}\r\n"
-                                           "\\[\\d\\d:\\d\\d:\\d\\d\\] \r\n")))
-        << debug;
+    // "[hh:mm:ss] " in front of the first line of each call only.
+    ASSERT_EQ(debug.size(), 11u + 19u + 32u + 11u + 2u) << debug;
+    EXPECT_EQ(debug[0], '[');
+    EXPECT_EQ(debug.substr(9, 2), "] ");
+    EXPECT_EQ(debug.substr(11, 19), "Programm beendet.\r\n");
+    EXPECT_EQ(debug.substr(30, 32), std::string(30, '-') + "\r\n");
+    EXPECT_EQ(debug[62], '[');
+    EXPECT_EQ(debug.substr(71), "] \r\n");
     EXPECT_TRUE(log.Buffer().empty());  // logging is off
 }
 

@@ -36,6 +36,9 @@ ProcessResult RunProcess(const std::vector<std::string>& command, const ProcessO
         if (!options.workingFolder.empty() && chdir(options.workingFolder.c_str()) != 0) {
             _exit(126);
         }
+        // Each program gets its own instance markers unless the test shares them on purpose,
+        // so that programs started by tests running side by side never meet.
+        setenv("XDG_RUNTIME_DIR", scratch.path().c_str(), 1);
         for (const std::string& variable : options.environment) {
             putenv(const_cast<char*>(variable.c_str()));
         }

@@ -1,0 +1,33 @@
+#include "app/StartupSteps.h"
+
+#include "platform/DateTime.h"
+#include "platform/Paths.h"
+
+namespace quorvex {
+
+std::string ProgramConfigPath(const Settings& settings) {
+    return ConfigFilePath(ProgramDataFolder(settings.ProgramFolder));
+}
+
+void LoadConfigurationAtStart(Program& program, const std::string& configPath) {
+    if (program.settings.CommandLineGiven == 0) {
+        LoadConfiguration(configPath, program.settings, program.jobs, program.log);
+    }
+}
+
+void EnterLongTermIfAsked(Program& program) {
+    if (program.settings.LongTerm == 1) {
+        program.log.Debug("Dauerbetrieb!");
+    }
+}
+
+void EndProgram(Program& program, const std::string& configPath,
+                const std::optional<OptionFieldTexts>& fields) {
+    if (program.settings.CommandLineGiven == 0) {
+        SaveConfiguration(configPath, program.settings, program.jobs, program.log,
+                          CurrentDateValue(), fields);
+    }
+    program.log.Debug("Programm beendet.\r\n------------------------------");
+}
+
+}  // namespace quorvex

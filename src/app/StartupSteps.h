@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "config/ConfigFile.h"
+#include "run/Program.h"
+
+namespace quorvex {
+
+// Where this program's configuration file lives.
+std::string ProgramConfigPath(const Settings& settings);
+
+// Reads the configuration file, unless the program was started with arguments.
+void LoadConfigurationAtStart(Program& program, const std::string& configPath);
+
+// Long-term mode (-l): announced here; the repeating loop itself is not built yet.
+void EnterLongTermIfAsked(Program& program);
+
+// The end of the main loop: the configuration is saved (unless the program was started
+// with arguments), then the exit trace is written.
+void EndProgram(Program& program, const std::string& configPath,
+                const std::optional<OptionFieldTexts>& fields = std::nullopt);
+
+}  // namespace quorvex

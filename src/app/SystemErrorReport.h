@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "config/Settings.h"
+#include "run/RunLog.h"
+
+namespace quorvex {
+
+inline constexpr const char* kSystemErrorTitle = "Quorvex v2.5 -SYSTEMFEHLER";
+
+// The English description of an exception code; "UNKNOWN Error" for codes not known.
+const char* ErrorText(std::uint32_t code);
+
+// A text of fixed capacity that is filled without allocating memory, because the report
+// is put together inside a signal handler. What does not fit is cut off.
+class ReportText {
+  public:
+    void Append(std::string_view text);
+    void AppendDecimal(std::int64_t value);
+    void AppendTwoDigits(int value);
+    std::string_view View() const { return std::string_view(data_, size_); }
+
+  private:
+    char data_[768];
+    std::size_t size_ = 0;
+};
+
+// "Fehler:\r" + ErrorText + "\r\rAdresse:" + the address as a signed decimal number.
+ReportText SystemErrorMessage(std::uint32_t code, std::intptr_t address);
+
+// While it exists, a processor fault anywhere in the program ends it with a report: the
+// "SYSTEMFEHLER: " debug line, the message on the error output, and an exit without
+// saving anything. A secure run log keeps every line written before the fault.
+class SystemErrorReport {
+  public:
+    SystemErrorReport(const Settings& settings, const RunLog& log);
+    ~SystemErrorReport();
+    SystemErrorReport(const SystemErrorReport&) = delete;
+    SystemErrorReport& operator=(const SystemErrorReport&) = delete;
+
+  private:
+    static void OnFault(std::uint32_t code, std::intptr_t address, void* self);
+    void WriteDebugLine(const char* text) const;
+    void ShowMessage(std::uint32_t code, std::intptr_t address) const;
+
+    const Settings& settings_;
+    const RunLog& log_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,118 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "platform/AtomicFile.h"
+
+namespace quorvex {
+
+namespace {
+
+// A symbolic link keeps pointing where it did: the file behind it is replaced.
+std::string ResolveLink(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return path;
+    }
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool WriteAll(int fd, std::string_view contents) {
+    const char* data = contents.data();
+    std::size_t left = contents.size();
+    while (left > 0) {
+        const ssize_t written = write(fd, data, left);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+}  // namespace
+
+AtomicFileWriter::~AtomicFileWriter() {
+    Abandon();
+}
+
+bool AtomicFileWriter::Begin(const std::string& path) {
+    Abandon();
+    target_ = ResolveLink(path);
+    struct stat existing {};
+    const bool exists = stat(target_.c_str(), &existing) == 0;
+    if (exists && (!S_ISREG(existing.st_mode) || access(target_.c_str(), W_OK) != 0)) {
+        return false;
+    }
+    std::string pattern = target_ + ".tmp-XXXXXX";
+    const int fd = mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    // The new file gets the old one's permissions, or those a newly created file gets.
+    mode_t mode = existing.st_mode & 07777;
+    if (!exists) {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    fchmod(fd, mode);
+    temporary_ = pattern;
+    handle_ = fd;
+    return true;
+}
+
+bool AtomicFileWriter::Commit(std::string_view contents) {
+    if (!IsBegun()) {
+        return false;
+    }
+    const bool written = WriteAll(handle_, contents) && fsync(handle_) == 0;
+    const bool closed = close(handle_) == 0;
+    handle_ = -1;
+    if (!written || !closed || rename(temporary_.c_str(), target_.c_str()) != 0) {
+        unlink(temporary_.c_str());
+        temporary_.clear();
+        return false;
+    }
+    temporary_.clear();
+    SyncFolder(FolderOf(target_));
+    return true;
+}
+
+void AtomicFileWriter::Abandon() {
+    if (handle_ >= 0) {
+        close(handle_);
+        handle_ = -1;
+    }
+    if (!temporary_.empty()) {
+        unlink(temporary_.c_str());
+        temporary_.clear();
+    }
+}
+
+}  // namespace quorvex
