@@ -5,6 +5,7 @@
 #include "app/StartupGuards.h"
 #include "app/StartupSteps.h"
 #include "app/SystemErrorReport.h"
+#include "app/WindowedProgram.h"
 #include "config/CommandLine.h"
 #include "config/JobList.h"
 #include "config/Settings.h"
@@ -13,6 +14,7 @@
 #include "platform/Paths.h"
 #include "run/Program.h"
 #include "ui/ConsoleDialogs.h"
+#include "ui/wx/WxUserDialogs.h"
 
 namespace quorvex {
 
@@ -33,7 +35,8 @@ void ReportPlannedRun(Program& program) {
 }  // namespace
 
 int RunQuorvex(const std::vector<std::string>& arguments) {
-    ConsoleDialogs dialogs;
+    ConsoleDialogs console;
+    WxUserDialogs dialogs(console);
     NullSyncDisplay display;
     NullEventPump pump;
     Program program(dialogs, display, pump);
@@ -50,10 +53,9 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
         return kExitRefused;
     }
     if (program.settings.WindowHidden == 0) {
-        program.log.Debug("Konnte Fenster nicht erstellen!");
-        dialogs.ShowMessage("Konnte Fenster nicht aufbauen!", "Quorvex", MessageIcon::Error);
-        return kExitRefused;
+        return RunInWindow(program, dialogs, configPath, DefaultWindowServices());
     }
+    // -nowin: the toolkit is never started, so this works without a display.
     program.log.Debug("Fenster erstellt");
     if (BuildCommandLineJob(program.settings, CurrentDateValue(), program.jobs) &&
         program.settings.AutoStart == 1) {

@@ -18,20 +18,20 @@ class QuorvexApp : public wxApp {
 }  // namespace
 
 bool Toolkit::Start() {
-    if (running_) {
-        return true;
+    if (wxTheApp != nullptr) {
+        return true;  // already started by its owner
     }
     wxLogNull quiet;
     wxApp::SetInstance(new QuorvexApp);
-    running_ = wxEntryStart(argc_, argv_);
-    if (running_) {
+    owner_ = wxEntryStart(argc_, argv_);
+    if (owner_) {
         wxTheApp->SetExitOnFrameDelete(false);
     }
-    return running_;
+    return owner_;
 }
 
 Toolkit::~Toolkit() {
-    if (running_) {
+    if (owner_) {
         wxEntryCleanup();
     }
 }

@@ -11,15 +11,15 @@ class Toolkit {
     Toolkit(const Toolkit&) = delete;
     Toolkit& operator=(const Toolkit&) = delete;
 
-    // False when the toolkit cannot start, for example without a display.
+    // False when the toolkit cannot start, for example without a display. When it runs
+    // already, its owner keeps it.
     bool Start();
-    bool Running() const { return running_; }
 
   private:
     int argc_ = 1;
     char name_[8] = "quorvex";
     char* argv_[2] = {name_, nullptr};
-    bool running_ = false;
+    bool owner_ = false;
 };
 
 }  // namespace quorvex
