@@ -63,12 +63,8 @@ void JobsPage::BindListEvents() {
         gate.Bind(list_, type, changed);
     }
     gate.Bind(list_, wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnActivated(); });
-    // A double click on the empty part of the list reaches the window that draws the rows:
-    // the list itself where it is native, its inner window where it is drawn by wx.
+    // A double click on a row activates it; one on the empty part arrives here.
     list_->Bind(wxEVT_LEFT_DCLICK, &JobsPage::OnDoubleClick, this);
-    for (wxWindow* child : list_->GetChildren()) {
-        child->Bind(wxEVT_LEFT_DCLICK, &JobsPage::OnDoubleClick, this);
-    }
 }
 
 JobEditor& JobsPage::Editor() {
