@@ -1,7 +1,5 @@
 #include "app/Startup.h"
 
-#include <cstdio>
-
 #include "app/StartupGuards.h"
 #include "app/StartupSteps.h"
 #include "app/SystemErrorReport.h"
@@ -12,7 +10,9 @@
 #include "platform/DateTime.h"
 #include "platform/InstanceLock.h"
 #include "platform/Paths.h"
+#include "platform/SystemActions.h"
 #include "run/Program.h"
+#include "run/RunDriver.h"
 #include "ui/ConsoleDialogs.h"
 #include "ui/wx/WxUserDialogs.h"
 
@@ -26,12 +26,6 @@ void SetDefaults(Program& program) {
                                        ProgramDataFolder(location.folder), CurrentDateValue());
 }
 
-void ReportPlannedRun(Program& program) {
-    for (const SyncJob& job : program.jobs) {
-        std::printf("Job: %s -> %s\n", job.Source.c_str(), job.Target.c_str());
-    }
-}
-
 }  // namespace
 
 int RunQuorvex(const std::vector<std::string>& arguments) {
@@ -41,6 +35,8 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     NullEventPump pump;
     Program program(dialogs, display, pump);
     const SystemErrorReport errorReport(program.settings, program.log);
+    OperatingSystemActions system;
+    program.system = &system;
 
     SetDefaults(program);
     if (ParseCommandLine(arguments, program.settings, program.log, dialogs) != ParseResult::Ok) {
@@ -60,7 +56,7 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     if (BuildCommandLineJob(program.settings, CurrentDateValue(), program.jobs) &&
         program.settings.AutoStart == 1) {
         program.log.Debug("Autostart!");
-        ReportPlannedRun(program);
+        program.exitStatus = ExitStatusAfter(RunAllJobs(program));
     }
     EnterLongTermIfAsked(program);
     program.log.Debug("MainLoop");

@@ -18,9 +18,11 @@ bool IsExecutableFile(const std::string& path) {
            access(path.c_str(), X_OK) == 0;
 }
 
+}  // namespace
+
 // Double fork so the started program is never our zombie; a close-on-exec pipe tells
 // whether exec succeeded.
-bool StartDetached(const std::vector<std::string>& command) {
+bool StartProgram(const std::vector<std::string>& command) {
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0) {
         return false;
@@ -64,16 +66,14 @@ bool StartDetached(const std::vector<std::string>& command) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 && got == 0;
 }
 
-}  // namespace
-
 bool RunExternal(const std::string& target) {
     if (target.empty()) {
         return false;
     }
-    if (IsExecutableFile(target) && StartDetached({target})) {
+    if (IsExecutableFile(target) && StartProgram({target})) {
         return true;
     }
-    return StartDetached({"xdg-open", target});
+    return StartProgram({"xdg-open", target});
 }
 
 }  // namespace quorvex

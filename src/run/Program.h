@@ -5,7 +5,9 @@
 
 #include "config/JobList.h"
 #include "config/Settings.h"
+#include "platform/SystemActions.h"
 #include "run/RunLog.h"
+#include "sync/EngineState.h"
 #include "ui/EventPump.h"
 #include "ui/SyncDisplay.h"
 #include "ui/UserDialogs.h"
@@ -32,6 +34,10 @@ struct Program {
     SyncDisplay* display;
     EventPump* pump;
     RunLog log;
+    // Priority, log-off and power-off; start-up puts the real ones here.
+    NullSystemActions noSystemActions;
+    SystemActions* system = &noSystemActions;
+    EngineState engine;
     // "Job #n: title|reason|detail" rows, collected while the display wants them.
     std::vector<std::string> changeList;
     int exitStatus = kExitClean;

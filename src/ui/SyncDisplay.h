@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "sync/JobStats.h"
+
 namespace quorvex {
 
 // The nine count fields of the statistics page.
@@ -56,6 +58,13 @@ class SyncDisplay {
                                     const std::string& previewLabel) = 0;
     virtual void ShowPage(int index) = 0;
     virtual void ShowMainWindow(int command) = 0;
+    // After a run: the start button, batch export, adding and removing jobs, the
+    // file-list toggle and the job list take input again.
+    virtual void EnableAfterRun() = 0;
+    // The end-of-run statistics, waiting until the window is closed. False when the
+    // window could not be opened.
+    virtual bool ShowStatisticsWindow(const RunTotals& totals, bool preview,
+                                      const std::string& logPath) = 0;
 };
 
 class NullSyncDisplay : public SyncDisplay {
@@ -78,6 +87,8 @@ class NullSyncDisplay : public SyncDisplay {
     void SetRunButtonLabels(const std::string&, const std::string&) override {}
     void ShowPage(int) override {}
     void ShowMainWindow(int) override {}
+    void EnableAfterRun() override {}
+    bool ShowStatisticsWindow(const RunTotals&, bool, const std::string&) override { return true; }
 };
 
 }  // namespace quorvex

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/DateTime.h"
+
+namespace quorvex {
+
+// A regular file opened for reading only. Anything else (a FIFO, a device) is refused,
+// so opening never blocks.
+class InputFile {
+  public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    bool Open(const std::string& path);
+    void Close();
+    // The length when the file was opened.
+    std::int64_t Length() const { return length_; }
+    // Up to size bytes from the current position: 0 at the end, -1 on a read error.
+    long Read(void* buffer, std::size_t size);
+    // One byte at an absolute position, 0-255; -1 beyond the end or on an error.
+    int ReadByteAt(std::int64_t position);
+
+  private:
+    friend class ReplacementFile;
+    int fd_ = -1;
+    std::int64_t length_ = 0;
+};
+
+// CopyFrom's answer when the system has no in-kernel copy between the two files.
+constexpr long kKernelCopyUnsupported = -2;
+
+// The new version of a file, written under a temporary name in the target's folder and
+// put in the target's place only by Commit, so the old version stays whole until the
+// new one is complete. Without Commit the temporary file is removed.
+class ReplacementFile {
+  public:
+    ReplacementFile() = default;
+    ~ReplacementFile();
+    ReplacementFile(const ReplacementFile&) = delete;
+    ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+    // False when the target's folder takes no new file. A target that is a folder
+    // makes Commit fail.
+    bool Create(const std::string& target);
+    // False when not every byte could be written (disk full, write error).
+    bool Write(const void* data, std::size_t size);
+    // Moves up to size bytes from the input's position inside the kernel, without a
+    // buffer of ours. Bytes moved, 0 at the input's end, -1 on a read or write error
+    // (disk full), or kKernelCopyUnsupported.
+    long CopyFrom(InputFile& input, std::size_t size);
+    // Gives the written file its modification date and attributes.
+    bool Stamp(std::int32_t attributes, DateValue modified);
+    bool Finish();
+    const std::string& TemporaryPath() const { return temporaryPath_; }
+    // Renames the finished file over the target.
+    bool Commit();
+    void Discard();
+
+  private:
+    int fd_ = -1;
+    bool finished_ = false;
+    std::string target_;
+    std::string temporaryPath_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,159 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/AttributeModes_posix.h"
+#include "platform/FileIO.h"
+
+namespace quorvex {
+
+InputFile::~InputFile() {
+    Close();
+}
+
+bool InputFile::Open(const std::string& path) {
+    Close();
+    // Non-blocking, so a FIFO put in a file's place cannot hang the open; the flag means
+    // nothing for the regular files that are kept.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return false;
+    }
+    fd_ = fd;
+    length_ = info.st_size;
+    return true;
+}
+
+void InputFile::Close() {
+    if (fd_ >= 0) {
+        close(fd_);
+        fd_ = -1;
+    }
+    length_ = 0;
+}
+
+long InputFile::Read(void* buffer, std::size_t size) {
+    ssize_t got;
+    do {
+        got = read(fd_, buffer, size);
+    } while (got < 0 && errno == EINTR);
+    return static_cast<long>(got);
+}
+
+int InputFile::ReadByteAt(std::int64_t position) {
+    if (position < 0) {
+        return -1;
+    }
+    unsigned char byte = 0;
+    ssize_t got;
+    do {
+        got = pread(fd_, &byte, 1, static_cast<off_t>(position));
+    } while (got < 0 && errno == EINTR);
+    return got == 1 ? byte : -1;
+}
+
+ReplacementFile::~ReplacementFile() {
+    Discard();
+}
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return "./";
+    }
+    return path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+bool ReplacementFile::Create(const std::string& target) {
+    Discard();
+    std::string pattern = FolderOf(target) + ".quorvex-XXXXXX";
+    const int fd = mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    fd_ = fd;
+    finished_ = false;
+    target_ = target;
+    temporaryPath_ = pattern;
+    return true;
+}
+
+bool ReplacementFile::Write(const void* data, std::size_t size) {
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t written = write(fd_, bytes, size);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+long ReplacementFile::CopyFrom(InputFile& input, std::size_t size) {
+    ssize_t moved;
+    do {
+        moved = copy_file_range(input.fd_, nullptr, fd_, nullptr, size, 0);
+    } while (moved < 0 && errno == EINTR);
+    if (moved >= 0) {
+        return static_cast<long>(moved);
+    }
+    const bool unsupported = errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
+                             errno == EOPNOTSUPP || errno == EBADF || errno == EPERM;
+    return unsupported ? kKernelCopyUnsupported : -1;
+}
+
+bool ReplacementFile::Stamp(std::int32_t attributes, DateValue modified) {
+    const timespec times[2] = {{0, UTIME_OMIT},
+                               {static_cast<time_t>(DateValueToFileTime(modified)), 0}};
+    const bool dated = futimens(fd_, times) == 0;
+    return fchmod(fd_, ModeForAttributes(attributes, S_IFREG)) == 0 && dated;
+}
+
+bool ReplacementFile::Finish() {
+    if (fd_ < 0) {
+        return false;
+    }
+    const bool closed = close(fd_) == 0;
+    fd_ = -1;
+    finished_ = closed;
+    return closed;
+}
+
+bool ReplacementFile::Commit() {
+    if (!finished_ || rename(temporaryPath_.c_str(), target_.c_str()) != 0) {
+        return false;
+    }
+    temporaryPath_.clear();
+    finished_ = false;
+    return true;
+}
+
+void ReplacementFile::Discard() {
+    if (fd_ >= 0) {
+        close(fd_);
+        fd_ = -1;
+    }
+    if (!temporaryPath_.empty()) {
+        unlink(temporaryPath_.c_str());
+        temporaryPath_.clear();
+    }
+    finished_ = false;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,15 @@
+#include <sys/utsname.h>
+
+#include "platform/SystemInfo.h"
+
+namespace quorvex {
+
+std::string OperatingSystemName() {
+    struct utsname names {};
+    if (uname(&names) != 0) {
+        return "(unbekannt)";
+    }
+    return std::string(names.sysname) + " " + names.release;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,192 @@
+#include "run/RunDriver.h"
+
+#include "config/ProductInfo.h"
+#include "platform/TextFormat.h"
+#include "run/ChangeTree.h"
+#include "run/PauseAbort.h"
+#include "run/Program.h"
+#include "run/RunHeader.h"
+#include "run/RunTotalsBlock.h"
+#include "run/RunValidation.h"
+#include "sync/JobDisplay.h"
+#include "sync/RunJob.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr StatField kAllStatFields[kStatFieldCount] = {
+    StatField::BytesCopied, StatField::ChangedFiles, StatField::SourceFiles,
+    StatField::TargetFiles, StatField::NewFolders,   StatField::DeletedFiles,
+    StatField::NewFiles,    StatField::DeleteErrors, StatField::CopyErrors};
+
+void ShowRunStart(Program& program) {
+    SyncDisplay& display = *program.display;
+    display.SetWindowTitle(std::string(kProductTitle) + " - läuft");
+    display.LockControls(true);
+    display.SetRunButtonLabels("STOP!", "Pause");
+    display.ShowPage(3);
+    display.ClearChangeTree();
+    program.changeList.clear();
+    display.RefreshStatisticsLabels();
+    FlushEvents(program);
+    if (program.settings.AutoMinimize == 1 && program.settings.LongTerm == 0) {
+        display.ShowMainWindow(kShowMinimised);
+    }
+}
+
+void ShowJobStart(Program& program, const SyncJob& job) {
+    SyncDisplay& display = *program.display;
+    for (StatField field : kAllStatFields) {
+        display.SetStatisticsField(field, "");
+    }
+    display.SetJobStatus(ShortenPath(job.Source, 30) + " -> " + ShortenPath(job.Target, 30));
+    FlushEvents(program);
+}
+
+void ShowRunEnd(Program& program) {
+    SyncDisplay& display = *program.display;
+    display.LockControls(false);
+    display.SetWindowTitle(kProductTitle);
+    display.SetJobStatus("");
+    display.SetRunButtonLabels("START!", "Vorschau");
+    if (display.ChangeListWanted() && !program.changeList.empty()) {
+        ShowChangeTree(display, program.changeList);
+        FlushEvents(program);
+    }
+}
+
+bool AnythingChanged(const RunTotals& totals) {
+    return totals.newFiles + totals.foldersCreated + totals.changedFiles + totals.filesDeleted +
+               totals.foldersDeleted >
+           0;
+}
+
+void ShowOutcome(Program& program, const RunTotals& totals) {
+    const Settings& settings = program.settings;
+    if (settings.LongTerm == 0 && settings.Shutdown == 0 && settings.ShowStatistics == 1) {
+        if (!AnythingChanged(totals)) {
+            program.dialogs->ShowMessage("Es wurden keine Änderungen festgestellt.", "Quorvex",
+                                         MessageIcon::None);
+        } else if (!program.display->ShowStatisticsWindow(totals, settings.PreviewRun == 1,
+                                                          program.log.Path())) {
+            program.dialogs->ShowMessage("Konnte Statistik-Fenster nicht erstellen!", "Quorvex",
+                                         MessageIcon::Error);
+        }
+    }
+    program.display->SetFileProgress(0);
+    program.display->SetJobProgress(0);
+    FlushEvents(program);
+}
+
+// Returns whether any active job could not run.
+bool RunActiveJobs(Program& program, RunTotals& totals) {
+    bool jobMissing = false;
+    for (SyncJob& job : program.jobs) {
+        if (AbortRequested(program)) {
+            break;
+        }
+        if (!job.IsActive()) {
+            continue;
+        }
+        ++program.engine.jobNumber;
+        if (WindowMode(program)) {
+            ShowJobStart(program, job);
+        }
+        if (RunJob(program, job) == 1) {
+            if (program.settings.PreviewRun == 0) {
+                job.LastRun = CurrentDateValue();
+            }
+            AddToTotals(totals, program.engine.stats);
+        } else {
+            jobMissing = true;
+        }
+    }
+    return jobMissing;
+}
+
+void FinishRun(Program& program, const RunTotals& totals) {
+    Settings& settings = program.settings;
+    const bool window = WindowMode(program);
+    if (window) {
+        ShowRunEnd(program);
+        if (settings.AutoMinimize == 1 && settings.AutoExit == 0 && settings.LongTerm == 0) {
+            program.display->ShowMainWindow(kShowNormal);
+        }
+    }
+    if (settings.Priority != kPriorityNormal) {
+        program.system->SetProcessPriority(kPriorityNormal);
+    }
+    if (settings.LockWorkStation == 1) {
+        program.system->LogOffUser();
+    }
+    if (settings.Shutdown == 1) {
+        program.system->PowerOffComputer();
+    }
+    if (window && settings.AutoExit == 0 && settings.ExitAfterRun == 0 && settings.Systray == 0 &&
+        !AbortRequested(program)) {
+        ShowOutcome(program, totals);
+    }
+    if (window && settings.LongTerm == 0) {
+        program.display->EnableAfterRun();
+        program.display->SetStatusText(0, "Bereit.");
+        FlushEvents(program);
+    }
+    if (settings.AutoExit == 1) {
+        settings.ExitAfterRun = 1;
+    }
+}
+
+}  // namespace
+
+RunOutcome RunAllJobs(Program& program) {
+    if (!ValidateRun(program)) {
+        return RunOutcome::Refused;
+    }
+    Settings& settings = program.settings;
+    if (settings.Priority != kPriorityNormal) {
+        program.system->SetProcessPriority(settings.Priority);
+    }
+    if (settings.Systray == 1) {
+        program.display->AddTrayIcon("Quorvex gestartet...");
+        program.display->ShowMainWindow(kShowHide);
+    }
+    const DateValue now = CurrentDateValue();
+    program.log.SetPath(RunLogPath(settings, now, TickCount()));
+    program.log.BeginRunLog();
+    WriteRunHeader(program, now);
+    RunTotals totals;
+    program.engine.jobNumber = 0;
+    program.engine.otherProblems = 0;
+    if (WindowMode(program)) {
+        ShowRunStart(program);
+    }
+    const bool jobMissing = RunActiveJobs(program, totals);
+    if (settings.Systray == 1) {
+        program.display->RemoveTrayIcon();
+        program.display->ShowMainWindow(kShowNormal);
+    }
+    if (program.engine.activeJobs > 1) {
+        WriteTotalsBlock(program.log, totals);
+    }
+    program.log.EndRunLog();
+    const bool problems = jobMissing || AbortRequested(program) || totals.copyErrors > 0 ||
+                          totals.deleteErrors > 0 || totals.folderDeleteErrors > 0 ||
+                          program.engine.otherProblems > 0;
+    FinishRun(program, totals);
+    return problems ? RunOutcome::Problems : RunOutcome::Clean;
+}
+
+int ExitStatusAfter(RunOutcome outcome) {
+    switch (outcome) {
+        case RunOutcome::Refused:
+            return kExitRefused;
+        case RunOutcome::Problems:
+            return kExitRunProblems;
+        case RunOutcome::Clean:
+            break;
+    }
+    return kExitClean;
+}
+
+}  // namespace quorvex

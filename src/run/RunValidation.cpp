@@ -1,0 +1,86 @@
+#include "run/RunValidation.h"
+
+#include "platform/DiskSpace.h"
+#include "platform/Paths.h"
+#include "run/Program.h"
+
+namespace quorvex {
+
+namespace {
+
+void Refuse(Program& program, const std::string& text) {
+    // These boxes carry no caption of their own.
+    program.dialogs->ShowMessage(text, "", MessageIcon::Error);
+}
+
+}  // namespace
+
+bool OnProtectedDrive(const std::string& saveDrives, const std::string& target,
+                      std::string& drive) {
+    drive = DriveOfPath(target);
+    std::size_t start = 0;
+    while (start <= saveDrives.size()) {
+        std::size_t end = saveDrives.find(',', start);
+        if (end == std::string::npos) {
+            end = saveDrives.size();
+        }
+        const std::string element = saveDrives.substr(start, end - start);
+        if (!element.empty() && WithoutTrailingSeparators(element) == drive) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+bool ValidateRun(Program& program) {
+    const Settings& settings = program.settings;
+    const bool window = settings.WindowHidden == 0;
+    if (settings.CommandLineGiven == 0 && program.jobs.Count() == 0) {
+        Refuse(program, "Es wurde kein(e) Job(s) angelegt.");
+        return false;
+    }
+    if (settings.FileCheck_Date == 0 && settings.FileCheck_Attribute == 0 &&
+        settings.Filecheck_Exist == 0) {
+        Refuse(program, "Es wurden keine Vergleichsmethoden aktiviert. Vorgang abgebrochen");
+        if (window) {
+            program.display->ShowPage(2);
+        }
+        return false;
+    }
+    std::int32_t active = 0;
+    for (const SyncJob& job : program.jobs) {
+        if (job.Source == job.Target) {
+            if (window) {
+                Refuse(program, "Quell- und Zielverzeichnis sind identisch!");
+            }
+            return false;
+        }
+        if (job.Source.size() < 3 || job.Target.size() < 3) {
+            if (window) {
+                Refuse(program, "Quell- oder Zielverzeichnis nicht zulässig!\r\n\r\nQuelle: " +
+                                    job.Source + "\r\nZiel: " + job.Target);
+            }
+            return false;
+        }
+        std::string drive;
+        if (job.IsActive() && settings.ProtectDrives == 1 &&
+            OnProtectedDrive(settings.SaveDrives, job.Target, drive)) {
+            Refuse(program, "Zielverzeichnis '" + drive +
+                                "' gehört zu den geschützten Laufwerken!\rBitte prüfen Sie die "
+                                "Konfiguration");
+            return false;
+        }
+        if (job.IsActive()) {
+            ++active;
+        }
+    }
+    if (active == 0) {
+        Refuse(program, "Es wurde kein Job auf aktiv gesetzt. Bitte Job-Liste prüfen!");
+        return false;
+    }
+    program.engine.activeJobs = active;
+    return true;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace quorvex {
+
+struct Program;
+
+// Checks the job list before a run, in order, and shows the first problem found. Counts
+// the active jobs into the engine state. False when the run must not start.
+bool ValidateRun(Program& program);
+
+// Whether a target lies on one of the protected drives (mount points joined by ",").
+// drive receives the target's mount point.
+bool OnProtectedDrive(const std::string& saveDrives, const std::string& target, std::string& drive);
+
+}  // namespace quorvex

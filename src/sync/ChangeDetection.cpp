@@ -1,0 +1,290 @@
+#include "sync/ChangeDetection.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "config/ProductInfo.h"
+#include "platform/DirectoryListing.h"
+#include "platform/TextFormat.h"
+#include "run/PauseAbort.h"
+#include "run/Program.h"
+#include "sync/Fingerprints.h"
+#include "sync/JobDisplay.h"
+#include "sync/Scanner.h"
+
+namespace quorvex {
+
+namespace {
+
+enum class Finding { None, DateChanged, NewFile, SizeChanged, AttributesChanged, Fingerprint };
+
+struct TargetFacts {
+    DateValue modified = 0;  // 0: no target entry
+    float size = 0;
+    std::int32_t attributes = 0;
+};
+
+TargetFacts LookUpTarget(const std::string& targetPath) {
+    DirEntry info;
+    TargetFacts facts;
+    if (LookupPath(targetPath, info) == LookupResult::Found) {
+        facts.modified = info.modified;
+        facts.size = static_cast<float>(info.size);
+        facts.attributes = info.attributes & ~kAttributeCompressed;
+    }
+    return facts;
+}
+
+std::string WholeNumber(float value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.0f", static_cast<double>(value));
+    return text;
+}
+
+const char* FingerprintLabel(int method) {
+    switch (method) {
+        case 1:
+            return "QSM-Fingerprint geändert: '";
+        case 2:
+            return "CRC32-Fingerprint geändert: '";
+        default:
+            return "MD5-Fingerprint geändert: '";
+    }
+}
+
+class Comparison {
+  public:
+    Comparison(Program& program, const std::string& sourceRoot, const std::string& targetRoot,
+               int method)
+        : program_(program),
+          settings_(program.settings),
+          stats_(program.engine.stats),
+          sourceRoot_(sourceRoot),
+          targetRoot_(targetRoot),
+          method_(method),
+          start_(TickCount()),
+          statusTimer_(start_),
+          titleTimer_(start_),
+          trayTimer_(start_) {}
+
+    void CompareAll();
+    void TakeWholeSource();
+
+  private:
+    std::string TargetPathOf(const FileEntry& entry) const {
+        return targetRoot_ + entry.path.substr(sourceRoot_.size());
+    }
+    void ShowProgress(const std::string& targetPath);
+    Finding Judge(FileEntry& entry, const std::string& targetPath, const TargetFacts& target);
+    void Report(Finding finding, FileEntry& entry, const std::string& targetPath,
+                const TargetFacts& target);
+    void TakeForCopy(FileEntry& entry) {
+        program_.engine.copyList.push_back(
+            {std::move(entry.path), entry.size, entry.modified, entry.attributes, std::string()});
+    }
+
+    Program& program_;
+    Settings& settings_;
+    JobStats& stats_;
+    const std::string& sourceRoot_;
+    const std::string& targetRoot_;
+    const int method_;
+    const Ticks start_;
+    Throttle statusTimer_;
+    Throttle titleTimer_;
+    Throttle trayTimer_;
+    std::int32_t compared_ = 0;
+};
+
+void Comparison::ShowProgress(const std::string& targetPath) {
+    const Ticks now = TickCount();
+    const std::int32_t total = stats_.sourceFiles;
+    const std::int32_t percent = total > 0 ? compared_ * 100 / total : 0;
+    if (settings_.Systray == 1 && trayTimer_.Due(1000, now)) {
+        program_.display->SetTrayTooltip(std::string(kProductTitle) + " - Vergleiche " +
+                                         std::to_string(percent) + "%");
+        trayTimer_.Restart(now);
+    }
+    if (!WindowMode(program_)) {
+        return;
+    }
+    SyncDisplay& display = *program_.display;
+    if (statusTimer_.Due(10, now)) {
+        display.SetStatusText(0, "Vergleiche (" + FormatThousands(static_cast<float>(compared_)) +
+                                     "/" + FormatThousands(static_cast<float>(total)) + ")...");
+        display.SetStatusText(1, "Dauer: " + FormatDuration(TicksSince(start_, now)));
+        display.SetFileStatus(ShortenPath(targetPath, 60));
+        display.SetFileProgress(percent);
+        FlushEvents(program_);
+        statusTimer_.Restart(now);
+    }
+    if (titleTimer_.Due(250, now)) {
+        display.RefreshStatisticsLabels();
+        display.SetWindowTitle(std::string(kProductTitle) + " - " + std::to_string(percent) + "%");
+        titleTimer_.Restart(now);
+    }
+}
+
+Finding Comparison::Judge(FileEntry& entry, const std::string& targetPath,
+                          const TargetFacts& target) {
+    const std::int64_t difference =
+        static_cast<std::int64_t>(entry.modified) - static_cast<std::int64_t>(target.modified);
+    if (settings_.FileCheck_Date == 1 && target.modified > 0 &&
+        std::llabs(difference) > settings_.NTFS_TimeDifference) {
+        return Finding::DateChanged;
+    }
+    if (target.modified == 0 && settings_.Filecheck_Exist == 1) {
+        return Finding::NewFile;
+    }
+    if (difference != 0) {
+        return Finding::None;
+    }
+    if (entry.size != target.size) {
+        return Finding::SizeChanged;
+    }
+    if (settings_.FileCheck_Attribute == 1 && entry.attributes != target.attributes) {
+        return Finding::AttributesChanged;
+    }
+    if (method_ >= 1 && method_ <= 3) {
+        entry.fingerprint = FingerprintText(method_, entry.path);
+        if (entry.fingerprint != FingerprintText(method_, targetPath)) {
+            return Finding::Fingerprint;
+        }
+    }
+    return Finding::None;
+}
+
+void Comparison::Report(Finding finding, FileEntry& entry, const std::string& targetPath,
+                        const TargetFacts& target) {
+    RunLog& log = program_.log;
+    const std::string& path = entry.path;
+    const std::string quoted = path + "'";
+    std::string detail;
+    switch (finding) {
+        case Finding::DateChanged:
+            log.WriteLog("Datum geändert: '" + quoted);
+            log.Debug("- " +
+                      std::to_string(static_cast<std::int64_t>(entry.modified) - target.modified) +
+                      " -> " + std::to_string(target.modified));
+            detail = "|Datum geändert|" + path + " - " +
+                     FormatDate(settings_.DateDisplayMask, entry.modified) + " -> " +
+                     FormatDate(settings_.DateDisplayMask, target.modified);
+            break;
+        case Finding::NewFile:
+            log.WriteLog("Neue Datei: '" + quoted);
+            detail = "|Datei nicht vorhanden|" + path;
+            break;
+        case Finding::SizeChanged:
+            log.WriteLog("Dateigröße geändert: '" + quoted);
+            log.Debug("- " + WholeNumber(entry.size) + " -> " + WholeNumber(target.size));
+            detail = "|Größe geändert|" + path;
+            break;
+        case Finding::AttributesChanged:
+            log.WriteLog("Attribute geändert: '" + quoted);
+            log.Debug("- " + std::to_string(entry.attributes) + " -> " +
+                      std::to_string(target.attributes));
+            detail = "|Attribute geändert|" + path;
+            break;
+        case Finding::Fingerprint:
+            log.WriteLog(FingerprintLabel(method_) + quoted);
+            if (settings_.DebugMode == 1) {
+                log.Debug("- " + entry.fingerprint + " -> " + FingerprintText(method_, targetPath));
+            }
+            detail = "|CheckSum ungleich|" + path;
+            break;
+        case Finding::None:
+            return;
+    }
+    if (finding == Finding::NewFile) {
+        ++stats_.newFiles;
+        ShowCount(program_, StatField::NewFiles, static_cast<float>(stats_.newFiles));
+    } else {
+        ++stats_.changedFiles;
+        ShowCount(program_, StatField::ChangedFiles, static_cast<float>(stats_.changedFiles));
+    }
+    AddChangeRow(program_, detail);
+    TakeForCopy(entry);
+}
+
+void Comparison::CompareAll() {
+    for (FileEntry& entry : program_.engine.scanList) {
+        if (AbortRequested(program_)) {
+            break;
+        }
+        const std::string targetPath = TargetPathOf(entry);
+        ShowProgress(targetPath);
+        if (IsFolderEntry(entry)) {
+            if (!FolderExists(targetPath)) {
+                TakeForCopy(entry);
+            }
+        } else {
+            ++compared_;
+            const TargetFacts target = LookUpTarget(targetPath);
+            Report(Judge(entry, targetPath, target), entry, targetPath, target);
+        }
+        if (PollPauseAbort(program_)) {
+            program_.log.WriteLog("!!! BENUTZERABBRUCH");
+            break;
+        }
+    }
+}
+
+void Comparison::TakeWholeSource() {
+    stats_.newFiles = stats_.sourceFiles;
+    ShowCount(program_, StatField::NewFiles, static_cast<float>(stats_.newFiles));
+    program_.engine.copyList.clear();
+    for (FileEntry& entry : program_.engine.scanList) {
+        if (AbortRequested(program_)) {
+            break;
+        }
+        if (IsFolderEntry(entry)) {
+            program_.log.WriteLog("Neuer Ordner: '" + entry.path + "'");
+        } else {
+            program_.log.WriteLog("Neue Datei: '" + entry.path + "'");
+            ShowCount(program_, StatField::NewFiles, static_cast<float>(stats_.newFiles));
+            AddChangeRow(program_, "|Datei nicht vorhanden|" + entry.path);
+        }
+        TakeForCopy(entry);
+    }
+}
+
+}  // namespace
+
+void DetectChanges(Program& program, const std::string& sourceRoot, const std::string& targetRoot,
+                   int fingerprintMethod, Ticks sourceReadEnd) {
+    EngineState& engine = program.engine;
+    JobStats& stats = engine.stats;
+    program.log.WriteLog("### ÄNDERUNGEN:");
+    engine.copyList.clear();
+    if (WindowMode(program)) {
+        program.display->SetStatusText(0, "Prüfe Zielordner...");
+    }
+    stats.newFiles = 0;
+    stats.changedFiles = 0;
+    stats.targetFiles = 0;
+    Comparison comparison(program, sourceRoot, targetRoot, fingerprintMethod);
+    stats.targetFiles = CountFiles(targetRoot);
+    ShowCount(program, StatField::TargetFiles, static_cast<float>(stats.targetFiles));
+    if (WindowMode(program)) {
+        program.display->SetStatusText(0, "Vergleiche...");
+    }
+    if (program.settings.Systray == 1) {
+        program.display->SetTrayTooltip("Vergleiche...");
+    }
+    if (stats.targetFiles == 0) {
+        comparison.TakeWholeSource();
+    } else {
+        comparison.CompareAll();
+    }
+    engine.scanList.clear();
+    engine.scanList.shrink_to_fit();
+    if (WindowMode(program)) {
+        program.display->SetJobProgress(100);
+    }
+    stats.compareTime = TicksSince(sourceReadEnd, TickCount());
+    program.log.WriteLog("### ÄNDERUNGEN (" + std::to_string(stats.newFiles + stats.changedFiles) +
+                         ") FESTSTELLEN DAUERTE: " + FormatDuration(stats.compareTime));
+    program.log.WriteLog("");
+}
+
+}  // namespace quorvex

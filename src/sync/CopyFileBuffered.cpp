@@ -1,0 +1,131 @@
+#include "sync/CopyFileBuffered.h"
+
+#include <memory>
+#include <new>
+
+#include "platform/DirectoryListing.h"
+#include "platform/FileIO.h"
+#include "platform/Ticks.h"
+#include "run/PauseAbort.h"
+#include "run/Program.h"
+
+namespace quorvex {
+
+namespace {
+
+// One poll costs a few microseconds with a window, so a block loop polls at most once
+// per millisecond.
+class BlockPoll {
+  public:
+    explicit BlockPoll(Program& program) : program_(program), last_(TickCount()) {}
+    void AfterBlock() {
+        const Ticks now = TickCount();
+        if (now != last_) {
+            last_ = now;
+            PollPauseAbort(program_);
+        }
+    }
+
+  private:
+    Program& program_;
+    Ticks last_;
+};
+
+// Moves the content block by block: inside the kernel where the system can, otherwise
+// through a buffer of the block size, allocated when first needed.
+class BlockMover {
+  public:
+    BlockMover(InputFile& input, ReplacementFile& output, std::size_t blockSize)
+        : input_(input), output_(output), blockSize_(blockSize) {}
+
+    // Bytes moved; 0 when nothing more could be moved; kCopyNoMemory without a buffer.
+    long Next() {
+        if (!buffer_) {
+            const long moved = output_.CopyFrom(input_, blockSize_);
+            if (moved != kKernelCopyUnsupported) {
+                return moved < 0 ? 0 : moved;
+            }
+            buffer_.reset(new (std::nothrow) char[blockSize_]);
+            if (!buffer_) {
+                return kCopyNoMemory;
+            }
+        }
+        const long got = input_.Read(buffer_.get(), blockSize_);
+        if (got <= 0 || !output_.Write(buffer_.get(), static_cast<std::size_t>(got))) {
+            return 0;
+        }
+        return got;
+    }
+
+  private:
+    InputFile& input_;
+    ReplacementFile& output_;
+    const std::size_t blockSize_;
+    std::unique_ptr<char[]> buffer_;
+};
+
+int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
+                const CopyProgress& progress) {
+    const std::int64_t length = input.Length();
+    if (length == 0) {
+        return kCopyDone;
+    }
+    const std::size_t blockSize = length < static_cast<std::int64_t>(kCopyBlockSize)
+                                      ? static_cast<std::size_t>(length)
+                                      : kCopyBlockSize;
+    BlockMover mover(input, output, blockSize);
+    BlockPoll poll(program);
+    std::int64_t written = 0;
+    while (written < length && !AbortRequested(program)) {
+        const long moved = mover.Next();
+        if (moved == kCopyNoMemory) {
+            return kCopyNoMemory;
+        }
+        if (moved <= 0) {
+            break;
+        }
+        written += moved;
+        if (progress) {
+            progress(static_cast<int>(written * 100 / length));
+        }
+        poll.AfterBlock();
+    }
+    if (written < length) {
+        return kCopyIncomplete;
+    }
+    return AbortRequested(program) ? kCopyAborted : kCopyDone;
+}
+
+}  // namespace
+
+int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
+                     const CopyProgress& progress) {
+    DirEntry sourceFacts;
+    if (LookupPath(source, sourceFacts) != LookupResult::Found ||
+        sourceFacts.kind != EntryKind::File) {
+        return kCopySourceMissing;
+    }
+    InputFile input;
+    if (!input.Open(source)) {
+        return kCopySourceUnreadable;
+    }
+    ReplacementFile output;
+    if (!output.Create(target)) {
+        return kCopyTargetNotCreated;
+    }
+    int result = CopyContent(program, input, output, progress);
+    input.Close();
+    if (result == kCopyDone) {
+        output.Stamp(sourceFacts.attributes,
+                     sourceFacts.modified + program.settings.UTC_Time * 3600);
+    }
+    if (!output.Finish() && result == kCopyDone) {
+        result = kCopyIncomplete;
+    }
+    if (result != kCopyDone) {
+        return result;
+    }
+    return output.Commit() ? kCopyDone : kCopyTargetNotCreated;
+}
+
+}  // namespace quorvex

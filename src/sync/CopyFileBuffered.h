@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace quorvex {
+
+struct Program;
+
+// Result codes of CopyFileBuffered.
+constexpr int kCopyDone = 1;            // copied (also an empty source)
+constexpr int kCopyAborted = -1;        // an abort came once the whole length was written
+constexpr int kCopySourceMissing = -2;  // no such file, or a folder
+constexpr int kCopySourceUnreadable = -3;
+constexpr int kCopyTargetNotCreated = -4;
+constexpr int kCopyIncomplete = -5;  // fewer bytes written than the source holds
+constexpr int kCopyNoMemory = -6;
+
+// Bytes moved per block; progress is reported and pause/abort polled after each one.
+constexpr std::size_t kCopyBlockSize = 1024 * 1024;
+
+using CopyProgress = std::function<void(int percent)>;
+
+// Copies source to target through a buffer of its own. The new content goes into a
+// temporary file beside the target, which takes the source's dates (plus the UTC_Time
+// hours) and attributes and replaces the target only when every byte is written; on any
+// other result the old target stays as it was.
+int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
+                     const CopyProgress& progress);
+
+}  // namespace quorvex

@@ -1,0 +1,316 @@
+#include "sync/CopyPhase.h"
+
+#include <cmath>
+
+#include "config/ProductInfo.h"
+#include "platform/DirectoryListing.h"
+#include "platform/DiskSpace.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/TextFormat.h"
+#include "run/PauseAbort.h"
+#include "run/Program.h"
+#include "sync/CopyFileBuffered.h"
+#include "sync/JobDisplay.h"
+
+namespace quorvex {
+
+const char* CopyFailureReason(int code) {
+    switch (code) {
+        case kCopyTargetNotCreated:
+            return ": Konnte Zieldatei nicht erstellen";
+        case kCopySourceUnreadable:
+            return ": Konnte Quelldatei nicht öffnen";
+        case kCopySourceMissing:
+            return ": Quelldatei nicht (mehr) gefunden";
+        case kCopyAborted:
+            return ": Benutzer hat Operation abgebrochen";
+        case kCopyNoMemory:
+            return ": Speicherfehler";
+        case kCopyIncomplete:
+            return ": Zieldatei konnte nicht korrekt geschrieben werden";
+        default:
+            return ": Unbekannter Fehler";
+    }
+}
+
+namespace {
+
+class CopyRun {
+  public:
+    CopyRun(Program& program, const std::string& sourceRoot, const std::string& targetRoot)
+        : program_(program),
+          settings_(program.settings),
+          stats_(program.engine.stats),
+          sourceRoot_(sourceRoot),
+          targetRoot_(targetRoot),
+          phaseStart_(TickCount()),
+          loopStart_(phaseStart_),
+          displayTimer_(phaseStart_),
+          titleTimer_(phaseStart_) {}
+
+    void CheckFreeSpace();
+    void CopyAll();
+    void ShowLoopEnd();
+    Ticks PhaseStart() const { return phaseStart_; }
+
+  private:
+    void Refresh();
+    void CreateFolders(const FileEntry& entry);
+    void CopyOneFile(const FileEntry& entry);
+    void ReportFailure(int code, const std::string& source, const std::string& target);
+    std::int32_t FilesToCopy() const { return stats_.newFiles + stats_.changedFiles; }
+
+    Program& program_;
+    Settings& settings_;
+    JobStats& stats_;
+    const std::string& sourceRoot_;
+    const std::string& targetRoot_;
+    const Ticks phaseStart_;
+    Ticks loopStart_;
+    Throttle displayTimer_;
+    Throttle titleTimer_;
+    std::int32_t processed_ = 0;
+};
+
+void CopyRun::CheckFreeSpace() {
+    if (WindowMode(program_)) {
+        program_.display->SetStatusText(0, "Prüfe Speicherplatz auf Ziel...");
+    }
+    float sum = 0;
+    for (const FileEntry& entry : program_.engine.copyList) {
+        sum += entry.size;
+    }
+    const std::string drive = DriveOfPath(targetRoot_);
+    const float neededMB = std::nearbyint(sum / 1024.0f / 1024.0f);
+    const std::uint32_t available = DiskSpaceMB(drive, kDiskFree);
+    if (static_cast<float>(available) >= neededMB) {
+        return;
+    }
+    RunLog& log = program_.log;
+    log.WriteLog("!!! FREIER SPEICHERPLATZ NICHT AUSREICHEND AUF " + drive);
+    log.WriteLog("!!! ES WERDEN " + FormatThousands(sum / 1024.0f) + "kb BENÖTIGT!");
+    log.WriteLog("!!! VORGANG ABGEBROCHEN!");
+    log.WriteLog("");
+    if (WindowMode(program_)) {
+        program_.dialogs->ShowMessage(
+            "Speicherplatz auf Ziel nicht ausreichend!\r\n\r\nBenötigt:\t\t" +
+                FormatThousands(neededMB) + " MB\r\nVorhanden:\t" +
+                FormatThousands(static_cast<float>(available)) + " MB",
+            "Quorvex", MessageIcon::Error);
+    }
+    settings_.AbortRequested = 1;
+}
+
+void CopyRun::Refresh() {
+    const Ticks now = TickCount();
+    const std::int32_t toCopy = FilesToCopy();
+    if (settings_.Systray == 1 && titleTimer_.Due(250, now)) {
+        const std::int32_t sourceFiles = stats_.sourceFiles;
+        program_.display->SetTrayTooltip(
+            std::string(kProductTitle) + " - Kopiere " +
+            std::to_string(sourceFiles > 0 ? processed_ * 100 / sourceFiles : 0) + "%");
+        if (WindowMode(program_)) {
+            titleTimer_.Restart(now);
+        }
+    }
+    if (!WindowMode(program_)) {
+        return;
+    }
+    SyncDisplay& display = *program_.display;
+    if (displayTimer_.Due(10, now)) {
+        display.SetStatisticsField(StatField::NewFolders,
+                                   FormatThousands(static_cast<float>(stats_.foldersCreated)));
+        if (toCopy > 0) {
+            display.SetJobProgress(processed_ * 100 / toCopy);
+        }
+        display.SetStatusText(0, "Verarbeite Job " + std::to_string(program_.engine.jobNumber) +
+                                     "/" + std::to_string(program_.engine.activeJobs) + ", Datei " +
+                                     FormatThousands(static_cast<float>(processed_)) + "/" +
+                                     FormatThousands(static_cast<float>(toCopy)) + "...");
+        display.SetStatusText(1, "Dauer: " + FormatDuration(TicksSince(loopStart_, now)));
+        const std::int32_t sincePhase = TicksSince(phaseStart_, now);
+        if (stats_.bytesCopied > 0 && sincePhase >= 1000 && processed_ > 0) {
+            display.SetStatusText(
+                2, "Rest: ~" + FormatDuration(sincePhase / processed_ * (toCopy - processed_)));
+            display.SetStatusText(3, "Rate: ~" +
+                                         FormatThousands(stats_.bytesCopied / 1024.0f /
+                                                         static_cast<float>(sincePhase / 1000)) +
+                                         " kb/s");
+        }
+        FlushEvents(program_);
+        displayTimer_.Restart(now);
+    }
+    if (titleTimer_.Due(250, now)) {
+        if (toCopy > 0) {
+            display.SetWindowTitle(std::string(kProductTitle) + " - " +
+                                   std::to_string(processed_ * 100 / toCopy) + "%");
+        }
+        display.RefreshStatisticsLabels();
+        titleTimer_.Restart(now);
+    }
+}
+
+void CopyRun::CreateFolders(const FileEntry& entry) {
+    const std::string relative = entry.path.substr(sourceRoot_.size());
+    std::string built;
+    std::size_t start = 0;
+    while (start < relative.size()) {
+        std::size_t end = relative.find(kPathSeparator, start);
+        if (end == std::string::npos) {
+            end = relative.size();
+        }
+        const std::string component = relative.substr(start, end - start);
+        const std::string folder = targetRoot_ + built + component;
+        if (!component.empty() && !FolderExists(folder)) {
+            if (CreateFolder(folder)) {
+                ++stats_.foldersCreated;
+                SetFileAttributes(folder, entry.attributes);
+                SetModificationDate(folder, entry.modified + settings_.UTC_Time * 3600);
+                program_.log.WriteLog("Ordner angelegt: '" + folder + "'");
+                AddChangeRow(program_, "|Ordner nicht vorhanden|" + folder);
+            } else {
+                AddChangeRow(program_, "|ORDNERFEHLER|" + folder);
+                program_.log.WriteLog("!!! FEHLER BEIM ANLEGEN DES ORDNERS: '" + folder + "'");
+                ++program_.engine.otherProblems;
+            }
+        }
+        built += component + kPathSeparator;
+        start = end + 1;
+    }
+}
+
+void CopyRun::ReportFailure(int code, const std::string& source, const std::string& target) {
+    ++stats_.copyErrors;
+    program_.log.WriteLog("!!! FEHLER BEIM KOPIEREN: '" + source + "' -> '" + target + "'");
+    program_.log.WriteLog("\t" + std::to_string(code) + CopyFailureReason(code));
+    ShowCount(program_, StatField::CopyErrors, static_cast<float>(stats_.copyErrors));
+    AddChangeRow(program_, "|KOPIERFEHLER|" + target);
+}
+
+void CopyRun::CopyOneFile(const FileEntry& entry) {
+    ++processed_;
+    const std::string& source = entry.path;
+    const std::string target = targetRoot_ + source.substr(sourceRoot_.size());
+    const bool window = WindowMode(program_);
+    if (window) {
+        program_.display->SetFileStatus(ShortenPath(target, 60));
+    }
+    DirEntry existing;
+    if (LookupPath(target, existing) == LookupResult::Found && existing.kind == EntryKind::File &&
+        (existing.attributes & kAttributeReadOnly) != 0 &&
+        !SetFileAttributes(target, kAttributeNormal)) {
+        program_.log.WriteLog("!!! FEHLER BEIM LÖSCHEN DES READONLY-ATTRIBUTES FÜR '" + target +
+                              "'");
+        AddChangeRow(program_, "|ATTRIBUTFEHLER|" + target);
+    }
+    CopyProgress progress;
+    if (window) {
+        progress = [this](int percent) { program_.display->SetFileProgress(percent); };
+    }
+    const bool abortedBefore = AbortRequested(program_);
+    const int code = CopyFileBuffered(program_, source, target, progress);
+    if (code == kCopyDone) {
+        ++stats_.filesCopied;
+        DirEntry copied;
+        if (LookupPath(target, copied) == LookupResult::Found) {
+            stats_.bytesCopied += static_cast<float>(copied.size);
+        }
+        ShowCount(program_, StatField::BytesCopied, stats_.bytesCopied);
+        AddChangeRow(program_, "|Datei kopiert|" + source);
+        program_.log.WriteLog("Datei kopiert: '" + source + "' -> '" + target + "'");
+        return;
+    }
+    // When the user stopped this very copy, a second attempt would copy the whole file
+    // regardless: the old target stays and the file counts as not copied.
+    const bool userStoppedThisCopy = !abortedBefore && AbortRequested(program_);
+    if (!userStoppedThisCopy) {
+        program_.log.WriteLog("! PROBLEM BEIM KOPIEREN, STARTE 2.VERSUCH: '" + source + "' -> '" +
+                              target + "'");
+        if (SystemCopyFile(source, target)) {
+            program_.log.WriteLog("! DATEI ERFOLGREICH KOPIERT: '" + source + "' -> '" + target +
+                                  "'");
+            return;
+        }
+    }
+    ReportFailure(code, source, target);
+}
+
+void CopyRun::CopyAll() {
+    stats_.foldersCreated = 0;
+    stats_.filesCopied = 0;
+    stats_.bytesCopied = 0;
+    stats_.copyErrors = 0;
+    processed_ = 0;
+    loopStart_ = TickCount();
+    displayTimer_.Restart(loopStart_);
+    titleTimer_.Restart(loopStart_);
+    if (WindowMode(program_)) {
+        program_.display->SetStatusText(0, "Starte Kopiervorgang...");
+    }
+    if (settings_.PreviewRun == 1) {
+        return;
+    }
+    for (const FileEntry& entry : program_.engine.copyList) {
+        if (AbortRequested(program_)) {
+            break;
+        }
+        Refresh();
+        if (IsFolderEntry(entry)) {
+            CreateFolders(entry);
+        } else {
+            CopyOneFile(entry);
+        }
+        // An abort inside a file's copy ends the loop with the same line as one here.
+        const bool stoppedInsideCopy = AbortRequested(program_);
+        if (stoppedInsideCopy || PollPauseAbort(program_)) {
+            program_.log.WriteLog("!!! BENUTZERABBRUCH");
+            break;
+        }
+    }
+}
+
+void CopyRun::ShowLoopEnd() {
+    if (!WindowMode(program_)) {
+        return;
+    }
+    SyncDisplay& display = *program_.display;
+    if (stats_.foldersCreated > 0) {
+        display.SetStatisticsField(StatField::NewFolders,
+                                   FormatThousands(static_cast<float>(stats_.foldersCreated)));
+    }
+    display.SetFileProgress(0);
+    display.SetJobProgress(0);
+    display.SetStatusText(0, "Kopieren beendet.");
+    display.SetFileStatus("");
+    display.RefreshStatisticsLabels();
+}
+
+}  // namespace
+
+void RunCopyPhase(Program& program, const std::string& sourceRoot, const std::string& targetRoot) {
+    program.log.WriteLog("### KOPIEREN:");
+    CopyRun run(program, sourceRoot, targetRoot);
+    if (WindowMode(program)) {
+        program.display->SetStatusText(0, "Kopiere...");
+    }
+    if (program.settings.Systray == 1) {
+        program.display->SetTrayTooltip("Kopiere...");
+    }
+    if (program.settings.CheckTargetSpace == 1) {
+        run.CheckFreeSpace();
+    }
+    run.CopyAll();
+    run.ShowLoopEnd();
+    EngineState& engine = program.engine;
+    engine.copyList.clear();
+    engine.copyList.shrink_to_fit();
+    engine.stats.copyTime = TicksSince(run.PhaseStart(), TickCount());
+    program.log.WriteLog("### KOPIEREN (" + std::to_string(engine.stats.filesCopied) +
+                         ") DAUERTE: " + FormatDuration(engine.stats.copyTime));
+    program.log.WriteLog("");
+    engine.scanList.clear();
+    engine.scanList.shrink_to_fit();
+}
+
+}  // namespace quorvex

@@ -1,0 +1,11 @@
+#include "sync/FileEntry.h"
+
+#include "platform/Paths.h"
+
+namespace quorvex {
+
+bool IsFolderEntry(const FileEntry& entry) {
+    return EndsWithSeparator(entry.path);
+}
+
+}  // namespace quorvex

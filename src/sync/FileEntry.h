@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/DateTime.h"
+
+namespace quorvex {
+
+// One scanned file or folder. A folder's path ends with the separator; that is the only
+// mark that tells it from a file.
+struct FileEntry {
+    std::string path;
+    float size = 0;  // 0 for folders; exact up to 16,777,216 bytes
+    DateValue modified = 0;
+    std::int32_t attributes = 0;
+    std::string fingerprint;  // set by the comparison for files that reach that test
+};
+
+// The scanned tree, and the files to copy and folders to create, both in scan order:
+// depth first, a folder before its contents.
+using ScanList = std::vector<FileEntry>;
+using CopyList = std::vector<FileEntry>;
+
+bool IsFolderEntry(const FileEntry& entry);
+
+// What the scan counts; reset by its callers before each read.
+struct ScanCounters {
+    std::int32_t foldersSeen = 0;
+    std::int32_t filesSeen = 0;   // every file met, before the filter
+    std::int32_t filesTaken = 0;  // files that passed the filter
+};
+
+}  // namespace quorvex

@@ -1,0 +1,122 @@
+#include "sync/Fingerprints.h"
+
+#include <openssl/evp.h>
+#include <zlib.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/FileIO.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::size_t kReadBlock = 256 * 1024;
+
+void AppendSample(std::string& text, InputFile& file, std::int64_t position) {
+    const int byte = file.ReadByteAt(position);
+    int value = 0;
+    if (byte >= 0) {
+        const int asSigned = byte > 127 ? byte - 256 : byte;
+        value = asSigned < 0 ? -asSigned : asSigned;
+    }
+    static const char kHex[] = "0123456789ABCDEF";
+    text += kHex[(value >> 4) & 0xF];
+    text += kHex[value & 0xF];
+}
+
+}  // namespace
+
+std::string QsmFingerprint(const std::string& path, int sampleParameter) {
+    InputFile file;
+    if (!file.Open(path)) {
+        return std::string();
+    }
+    const std::int64_t length = file.Length();
+    std::string text;
+    AppendSample(text, file, 0);
+    AppendSample(text, file, length - 1);
+    std::int64_t samples = 2 * static_cast<std::int64_t>(sampleParameter) - 2;
+    if (length > 0 && length <= samples) {
+        samples = length - 2;
+    }
+    if (samples <= 0) {
+        return text;
+    }
+    const std::int64_t step = length / (2 * samples);
+    for (std::int64_t i = 1; i <= samples; ++i) {
+        AppendSample(text, file, i * step);
+    }
+    return text;
+}
+
+std::uint32_t Crc32Fingerprint(const std::string& path) {
+    InputFile file;
+    if (!file.Open(path) || file.Length() == 0) {
+        return 0;
+    }
+    std::vector<unsigned char> buffer(kReadBlock);
+    uLong crc = crc32(0L, Z_NULL, 0);
+    std::int64_t remaining = file.Length();
+    while (remaining > 0) {
+        const std::size_t want = remaining < static_cast<std::int64_t>(buffer.size())
+                                     ? static_cast<std::size_t>(remaining)
+                                     : buffer.size();
+        const long got = file.Read(buffer.data(), want);
+        if (got <= 0) {
+            return 0;
+        }
+        crc = crc32(crc, buffer.data(), static_cast<uInt>(got));
+        remaining -= got;
+    }
+    return static_cast<std::uint32_t>(crc);
+}
+
+std::string Crc32Text(std::uint32_t crc) {
+    return std::to_string(static_cast<std::int32_t>(crc));
+}
+
+std::string Md5Fingerprint(const std::string& path) {
+    InputFile file;
+    if (!file.Open(path)) {
+        return std::string();
+    }
+    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(),
+                                                                          &EVP_MD_CTX_free);
+    if (!context || EVP_DigestInit_ex(context.get(), EVP_md5(), nullptr) != 1) {
+        return std::string();
+    }
+    std::vector<unsigned char> buffer(kReadBlock);
+    long got;
+    while ((got = file.Read(buffer.data(), buffer.size())) > 0) {
+        EVP_DigestUpdate(context.get(), buffer.data(), static_cast<std::size_t>(got));
+    }
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int digestLength = 0;
+    if (EVP_DigestFinal_ex(context.get(), digest, &digestLength) != 1) {
+        return std::string();
+    }
+    std::string text;
+    for (unsigned int i = 0; i < digestLength; ++i) {
+        static const char kHex[] = "0123456789abcdef";
+        text += kHex[digest[i] >> 4];
+        text += kHex[digest[i] & 0xF];
+    }
+    return text;
+}
+
+std::string FingerprintText(int method, const std::string& path) {
+    switch (method) {
+        case 1:
+            return QsmFingerprint(path, 4);
+        case 2:
+            return Crc32Text(Crc32Fingerprint(path));
+        case 3:
+            return Md5Fingerprint(path);
+        default:
+            return std::string();
+    }
+}
+
+}  // namespace quorvex

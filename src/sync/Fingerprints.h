@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quorvex {
+
+// Content fingerprints. None reports an error: a file that cannot be read gives the
+// empty text (QSM, MD5) or 0 (CRC-32), which compares like any other value.
+//
+// Lengths and positions are 64-bit, so files of 2 GiB and more are sampled (QSM) and
+// summed (CRC-32) over their whole length like smaller ones; below 2 GiB the results are
+// those of the 32-bit definitions.
+
+// Eight sampled bytes (fewer for files under 7 bytes) as two upper-case hex digits each:
+// the first byte, the last byte, then 2*sampleParameter-2 bytes spread over the first
+// half. A byte is taken as signed and written as its absolute value.
+std::string QsmFingerprint(const std::string& path, int sampleParameter);
+
+// CRC-32 (ISO-HDLC) of the whole file; 0 for an empty file or one that cannot be read
+// in full.
+std::uint32_t Crc32Fingerprint(const std::string& path);
+
+// The CRC as the signed decimal text the comparison uses.
+std::string Crc32Text(std::uint32_t crc);
+
+// MD5 of the whole file as 32 lower-case hex digits.
+std::string Md5Fingerprint(const std::string& path);
+
+// The fingerprint text of one of the methods 1 (QSM), 2 (CRC-32) or 3 (MD5).
+std::string FingerprintText(int method, const std::string& path);
+
+}  // namespace quorvex

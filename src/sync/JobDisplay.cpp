@@ -1,0 +1,29 @@
+#include "sync/JobDisplay.h"
+
+#include "platform/TextFormat.h"
+#include "run/Program.h"
+
+namespace quorvex {
+
+bool WindowMode(const Program& program) {
+    return program.settings.WindowHidden == 0;
+}
+
+void ShowCount(Program& program, StatField field, float value) {
+    if (WindowMode(program)) {
+        program.display->SetStatisticsField(field, FormatThousands(value));
+    }
+}
+
+void AddChangeRow(Program& program, const std::string& detail) {
+    if (WindowMode(program) && program.display->ChangeListWanted()) {
+        program.changeList.push_back("Job #" + std::to_string(program.engine.jobNumber) + ": " +
+                                     program.engine.jobTitle + detail);
+    }
+}
+
+void FlushEvents(Program& program) {
+    program.pump->FlushAll();
+}
+
+}  // namespace quorvex

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Ticks.h"
+#include "ui/SyncDisplay.h"
+
+namespace quorvex {
+
+struct Program;
+
+// With the window hidden no display element is touched; the log is the same.
+bool WindowMode(const Program& program);
+
+// Shows a count through FormatThousands, in window mode only.
+void ShowCount(Program& program, StatField field, float value);
+
+// Adds "Job #n: title" + detail to the change list while the window wants the rows.
+void AddChangeRow(Program& program, const std::string& detail);
+
+// Window events and repaints after a batch of display updates.
+void FlushEvents(Program& program);
+
+// Display updates are throttled by tick differences.
+class Throttle {
+  public:
+    explicit Throttle(Ticks start) : last_(start) {}
+    // True when more than intervalMs have passed since the last restart.
+    bool Due(std::int32_t intervalMs, Ticks now) const {
+        return TicksSince(last_, now) > intervalMs;
+    }
+    void Restart(Ticks now) { last_ = now; }
+
+  private:
+    Ticks last_;
+};
+
+}  // namespace quorvex

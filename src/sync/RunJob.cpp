@@ -1,0 +1,142 @@
+#include "sync/RunJob.h"
+
+#include "config/ProductInfo.h"
+#include "config/SyncJob.h"
+#include "platform/DirectoryListing.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/TextFormat.h"
+#include "run/PauseAbort.h"
+#include "run/Program.h"
+#include "sync/ChangeDetection.h"
+#include "sync/CopyPhase.h"
+#include "sync/JobDisplay.h"
+#include "sync/JobStatistics.h"
+#include "sync/Scanner.h"
+#include "sync/SurplusDeletion.h"
+
+namespace quorvex {
+
+namespace {
+
+// A folder the job needs is gone: one log line, a message in window mode, no job.
+bool FolderMissing(Program& program, const std::string& folder, const std::string& logText,
+                   const std::string& messageText) {
+    if (FolderExists(folder)) {
+        return false;
+    }
+    program.log.WriteLog(logText + folder);
+    if (WindowMode(program)) {
+        program.dialogs->ShowMessage(messageText + folder, kProductTitle, MessageIcon::Error);
+    }
+    return true;
+}
+
+std::string ModeLine(const SyncJob& job) {
+    std::string line = "MODUS: ";
+    if (job.SubDirs != 0) {
+        line += " +SUBS";
+    }
+    if (job.CreateTargetSubDirs != 0) {
+        line += " +CREATEDIR";
+    }
+    if (job.FileCheckSum == 3) {
+        line += " +MD5";
+    } else if (job.FileCheckSum == 2) {
+        line += " +CRC32";
+    } else if (job.FileCheckSum != 0) {
+        line += " +QSM";
+    }
+    if (job.DeleteFiles != 0) {
+        line += " +SYNC";
+    }
+    return line;
+}
+
+void WriteJobHeader(Program& program, const SyncJob& job) {
+    RunLog& log = program.log;
+    log.WriteLog("### JOB #" + std::to_string(program.engine.jobNumber));
+    log.WriteLog("QUELLE: '" + job.Source + "'");
+    log.WriteLog("ZIEL: '" + job.Target + "'");
+    log.WriteLog("EXTENTIONS: " + job.Extentions);
+    log.WriteLog(ModeLine(job));
+}
+
+// Returns the target root the job works in: the new date folder, or the root itself
+// when the folder cannot be created.
+std::string MakeDateFolder(Program& program, const std::string& targetRoot) {
+    const std::string name =
+        FormatDate(program.settings.DateFileMask, CurrentDateValue()) + kPathSeparator;
+    if (CreateFolder(targetRoot + name)) {
+        program.log.WriteLog("DATUMSORDNER AUF ZIEL ERSTELLT: " + name);
+        return targetRoot + name;
+    }
+    program.log.WriteLog("!!! FEHLER BEI ORDNER-ERSTELUNG AUF ZIEL: " + name);
+    return targetRoot;
+}
+
+// Returns the moment the read ended.
+Ticks ReadSource(Program& program, const SyncJob& job, const std::string& sourceRoot,
+                 Ticks jobStart) {
+    EngineState& engine = program.engine;
+    RunLog& log = program.log;
+    log.WriteLog("### LESE QUELL-ORDNER: '" + job.Source + "'");
+    if (WindowMode(program)) {
+        program.display->SetStatusText(0, "Lese Quelleordner...");
+    }
+    if (program.settings.Systray == 1) {
+        program.display->SetTrayTooltip("Lese Quelleordner...");
+    }
+    engine.scanList.clear();
+    engine.counters = ScanCounters();
+    const std::int32_t taken = ScanDirectory(program, sourceRoot, job.Extentions, job.SubDirs != 0,
+                                             StatField::SourceFiles);
+    log.WriteLog("Ordner: " + std::to_string(engine.counters.foldersSeen) +
+                 ", Dateien: " + std::to_string(engine.counters.filesSeen));
+    if (WindowMode(program)) {
+        program.display->SetStatisticsField(StatField::SourceFiles,
+                                            FormatThousands(static_cast<float>(taken)));
+        program.display->RefreshStatisticsLabels();
+    }
+    const Ticks readEnd = TickCount();
+    engine.stats.sourceFiles = taken;
+    engine.stats.readTime = TicksSince(jobStart, readEnd);
+    log.WriteLog("### EINLESEN DAUERTE: " + FormatDuration(engine.stats.readTime));
+    log.WriteLog("");
+    return readEnd;
+}
+
+}  // namespace
+
+int RunJob(Program& program, const SyncJob& job) {
+    const Ticks jobStart = TickCount();
+    EngineState& engine = program.engine;
+    engine.stats = JobStats();
+    engine.jobTitle = job.Title;
+    if (FolderMissing(program, job.Target, "FEHLER: Ziel-Verzeichnis existiert nicht (mehr): ",
+                      "Ziel Verzeichnis existiert nicht (mehr):\r\n\r\n") ||
+        FolderMissing(program, job.Source, "FEHLER: Quell-Verzeichnis existiert nicht (mehr): ",
+                      "Quell Verzeichnis existiert nicht (mehr):\r\n\r\n")) {
+        return 0;
+    }
+    WriteJobHeader(program, job);
+    const std::string sourceRoot = WithTrailingSeparator(job.Source);
+    std::string targetRoot = WithTrailingSeparator(job.Target);
+    if (job.CreateTargetSubDirs == 1) {
+        targetRoot = MakeDateFolder(program, targetRoot);
+    }
+    program.log.WriteLog("");
+    const Ticks readEnd = ReadSource(program, job, sourceRoot, jobStart);
+    DetectChanges(program, sourceRoot, targetRoot, job.FileCheckSum, readEnd);
+    if (job.DeleteFiles == 1 && !AbortRequested(program)) {
+        DeleteSurplus(program, sourceRoot, targetRoot, job.SubDirs != 0);
+    }
+    RunCopyPhase(program, sourceRoot, targetRoot);
+    engine.stats.writeRate = WriteRate(engine.stats.bytesCopied, engine.stats.copyTime);
+    ShowJobEnd(program);
+    engine.stats.jobTime = TicksSince(jobStart, TickCount());
+    WriteStatisticsBlock(program);
+    return 1;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,85 @@
+#include "sync/Scanner.h"
+
+#include <vector>
+
+#include "platform/DirectoryListing.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/TextCase.h"
+#include "run/PauseAbort.h"
+#include "run/Program.h"
+#include "sync/ExtensionFilter.h"
+#include "sync/JobDisplay.h"
+
+namespace quorvex {
+
+namespace {
+
+struct ScanRequest {
+    std::string upperFilter;
+    bool includeSubFolders;
+    std::optional<StatField> countField;
+};
+
+void ScanFolder(Program& program, const std::string& root, const ScanRequest& request) {
+    std::vector<DirEntry> entries;
+    if (!ListDirectory(root, entries)) {
+        return;
+    }
+    EngineState& engine = program.engine;
+    for (const DirEntry& entry : entries) {
+        if (AbortRequested(program)) {
+            break;
+        }
+        PollPauseAbort(program);
+        if (entry.kind == EntryKind::File) {
+            ++engine.counters.filesSeen;
+            if (PassesFilter(request.upperFilter, UpperCaseAnsi(ExtensionOf(entry.name)))) {
+                ++engine.counters.filesTaken;
+                engine.scanList.push_back({root + entry.name, static_cast<float>(entry.size),
+                                           entry.modified, entry.attributes & ~kAttributeCompressed,
+                                           std::string()});
+            }
+        } else if (entry.kind == EntryKind::Folder && request.includeSubFolders &&
+                   entry.name != "." && entry.name != "..") {
+            const std::string folder = root + entry.name + kPathSeparator;
+            engine.scanList.push_back(
+                {folder, 0.0f, entry.modified, entry.attributes, std::string()});
+            ++engine.counters.foldersSeen;
+            ScanFolder(program, folder, request);
+        }
+    }
+    if (request.countField && WindowMode(program)) {
+        program.display->SetStatisticsField(*request.countField,
+                                            std::to_string(engine.counters.filesTaken));
+        FlushEvents(program);
+    }
+}
+
+}  // namespace
+
+std::int32_t ScanDirectory(Program& program, const std::string& root, const std::string& filter,
+                           bool includeSubFolders, std::optional<StatField> countField) {
+    const ScanRequest request{UpperCaseAnsi(filter), includeSubFolders, countField};
+    ScanFolder(program, WithTrailingSeparator(root), request);
+    return program.engine.counters.filesTaken;
+}
+
+std::int32_t CountFiles(const std::string& folder) {
+    std::vector<NamedKind> entries;
+    if (!ListEntryKinds(folder, entries)) {
+        return 0;
+    }
+    std::int32_t count = 0;
+    const std::string base = WithTrailingSeparator(folder);
+    for (const NamedKind& entry : entries) {
+        if (entry.kind == EntryKind::File) {
+            ++count;
+        } else if (entry.kind == EntryKind::Folder) {
+            count += CountFiles(base + entry.name);
+        }
+    }
+    return count;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,222 @@
+#include "sync/SurplusDeletion.h"
+
+#include "config/ProductInfo.h"
+#include "platform/DirectoryListing.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/TextFormat.h"
+#include "run/PauseAbort.h"
+#include "run/Program.h"
+#include "sync/JobDisplay.h"
+#include "sync/Scanner.h"
+
+namespace quorvex {
+
+namespace {
+
+enum class SourceSide { Missing, File, Folder, OtherKind, Unknown };
+
+SourceSide LookUpSource(const std::string& path) {
+    DirEntry info;
+    switch (LookupPath(WithoutTrailingSeparators(path), info)) {
+        case LookupResult::Missing:
+            return SourceSide::Missing;
+        case LookupResult::Inaccessible:
+            return SourceSide::Unknown;
+        case LookupResult::Found:
+            break;
+    }
+    if (info.kind == EntryKind::File) {
+        return SourceSide::File;
+    }
+    return info.kind == EntryKind::Folder ? SourceSide::Folder : SourceSide::OtherKind;
+}
+
+EntryKind TargetKind(const std::string& path, std::int32_t& attributes) {
+    DirEntry info;
+    if (LookupPath(WithoutTrailingSeparators(path), info) != LookupResult::Found) {
+        return EntryKind::Other;
+    }
+    attributes = info.attributes;
+    return info.kind;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return !prefix.empty() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+class Deletion {
+  public:
+    Deletion(Program& program, const std::string& sourceRoot, const std::string& targetRoot)
+        : program_(program),
+          stats_(program.engine.stats),
+          sourceRoot_(sourceRoot),
+          targetRoot_(targetRoot),
+          loopStart_(TickCount()),
+          displayTimer_(loopStart_),
+          titleTimer_(loopStart_) {}
+
+    void DeleteAll();
+
+  private:
+    void JudgeFolder(const std::string& path, const std::string& sourcePath);
+    void JudgeFile(const std::string& path, const std::string& sourcePath);
+    void Refresh(const std::string& path);
+
+    Program& program_;
+    JobStats& stats_;
+    const std::string& sourceRoot_;
+    const std::string& targetRoot_;
+    const Ticks loopStart_;
+    Throttle displayTimer_;
+    Throttle titleTimer_;
+    std::size_t judged_ = 0;
+    // A target folder whose source counterpart could not be examined: nothing below it
+    // is touched.
+    std::string protectedFolder_;
+};
+
+void Deletion::Refresh(const std::string& path) {
+    if (!WindowMode(program_)) {
+        return;
+    }
+    const Ticks now = TickCount();
+    SyncDisplay& display = *program_.display;
+    const std::size_t entries = program_.engine.scanList.size();
+    if (displayTimer_.Due(10, now)) {
+        display.SetFileStatus(ShortenPath(path, 60));
+        display.SetStatisticsField(StatField::DeletedFiles,
+                                   FormatThousands(static_cast<float>(stats_.filesDeleted)));
+        display.SetStatusText(1, "Dauer: " + FormatDuration(TicksSince(loopStart_, now)));
+        display.SetStatusText(0, "Lösche... (" + std::to_string(stats_.filesDeleted) + "/" +
+                                     std::to_string(entries) + ")...");
+        displayTimer_.Restart(now);
+    }
+    if (titleTimer_.Due(500, now)) {
+        display.RefreshStatisticsLabels();
+        display.SetWindowTitle(std::string(kProductTitle) + " - " +
+                               std::to_string(entries > 0 ? judged_ * 100 / entries : 0) + "%");
+        titleTimer_.Restart(now);
+    }
+}
+
+void Deletion::JudgeFolder(const std::string& path, const std::string& sourcePath) {
+    const SourceSide source = LookUpSource(sourcePath);
+    if (source == SourceSide::Unknown) {
+        protectedFolder_ = path;
+        return;
+    }
+    std::int32_t attributes = 0;
+    if (source == SourceSide::Folder || TargetKind(path, attributes) != EntryKind::Folder) {
+        return;
+    }
+    if (RemoveFolderTree(path)) {
+        program_.log.WriteLog("Ordner gelöscht: '" + path + "'");
+        ++stats_.foldersDeleted;
+        AddChangeRow(program_, "|Quelle fehlt|" + path);
+    } else {
+        ++stats_.folderDeleteErrors;
+    }
+}
+
+void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath) {
+    const SourceSide source = LookUpSource(sourcePath);
+    std::int32_t attributes = 0;
+    if (source == SourceSide::File || source == SourceSide::Unknown ||
+        TargetKind(path, attributes) != EntryKind::File) {
+        return;
+    }
+    RunLog& log = program_.log;
+    if ((attributes & kAttributeReadOnly) != 0 && !SetFileAttributes(path, kAttributeNormal)) {
+        log.WriteLog("!!! FEHLER BEIM LÖSCHEN DES READONLY-ATTRIBUTES FÜR '" + path + "'");
+        AddChangeRow(program_, "|Attributfehler|" + path);
+    }
+    if (DeleteFile(path)) {
+        ++stats_.filesDeleted;
+        log.WriteLog("Datei gelöscht '" + path + "'");
+        AddChangeRow(program_, "|Quelle fehlt|" + path);
+        Refresh(path);
+    } else {
+        ++stats_.deleteErrors;
+        log.WriteLog("!!! FEHLER BEI DATEI LÖSCHEN '" + path + "'");
+        ShowCount(program_, StatField::DeleteErrors, static_cast<float>(stats_.deleteErrors));
+        AddChangeRow(program_, "|Löschfehler|" + path);
+    }
+}
+
+void Deletion::DeleteAll() {
+    for (const FileEntry& entry : program_.engine.scanList) {
+        if (AbortRequested(program_)) {
+            break;
+        }
+        ++judged_;
+        if (!StartsWith(entry.path, protectedFolder_)) {
+            const std::string sourcePath = sourceRoot_ + entry.path.substr(targetRoot_.size());
+            if (IsFolderEntry(entry)) {
+                JudgeFolder(entry.path, sourcePath);
+            } else {
+                JudgeFile(entry.path, sourcePath);
+            }
+        }
+        if (PollPauseAbort(program_)) {
+            program_.log.WriteLog("!!! Benutzer hat Operation abgebrochen");
+            break;
+        }
+    }
+}
+
+void ReadTarget(Program& program, const std::string& targetRoot, bool includeSubFolders,
+                Ticks phaseStart) {
+    EngineState& engine = program.engine;
+    RunLog& log = program.log;
+    log.WriteLog("### LESE ZIEL-ORDNER: '" + targetRoot + "'");
+    if (WindowMode(program)) {
+        program.display->SetStatusText(0, "Lese Ziel ein...");
+        FlushEvents(program);
+    }
+    engine.scanList.clear();
+    engine.counters = ScanCounters();
+    const std::int32_t taken =
+        ScanDirectory(program, targetRoot, "", includeSubFolders, StatField::TargetFiles);
+    log.WriteLog("Ordner: " + std::to_string(engine.counters.foldersSeen) +
+                 ", Dateien: " + std::to_string(engine.counters.filesSeen));
+    if (WindowMode(program)) {
+        program.display->SetStatisticsField(StatField::TargetFiles,
+                                            FormatThousands(static_cast<float>(taken)));
+        program.display->SetStatusText(0, "Lösche überflüssige Dateien auf Ziel...");
+        FlushEvents(program);
+    }
+    log.WriteLog("### EINLESEN DAUERTE: " + FormatDuration(TicksSince(phaseStart, TickCount())));
+    log.WriteLog("");
+    log.WriteLog("### LÖSCHEN:");
+}
+
+}  // namespace
+
+void DeleteSurplus(Program& program, const std::string& sourceRoot, const std::string& targetRoot,
+                   bool includeSubFolders) {
+    const Ticks phaseStart = TickCount();
+    ReadTarget(program, targetRoot, includeSubFolders, phaseStart);
+    if (program.settings.Systray == 1) {
+        program.display->SetTrayTooltip("Lösche überflüssige Dateien auf Ziel...");
+    }
+    JobStats& stats = program.engine.stats;
+    stats.filesDeleted = 0;
+    stats.foldersDeleted = 0;
+    stats.deleteErrors = 0;
+    stats.folderDeleteErrors = 0;
+    stats.targetFiles = program.engine.counters.filesSeen;
+    if (program.settings.PreviewRun == 0) {
+        Deletion(program, sourceRoot, targetRoot).DeleteAll();
+    }
+    if (WindowMode(program) && stats.filesDeleted > 0) {
+        program.display->SetStatisticsField(
+            StatField::DeletedFiles, FormatThousands(static_cast<float>(stats.filesDeleted)));
+    }
+    stats.deleteTime = TicksSince(phaseStart, TickCount());
+    program.log.WriteLog("### LÖSCHEN (" + std::to_string(stats.filesDeleted) +
+                         ") DAUERTE: " + FormatDuration(stats.deleteTime));
+    program.log.WriteLog("");
+}
+
+}  // namespace quorvex

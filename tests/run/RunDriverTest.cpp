@@ -1,0 +1,224 @@
+#include "run/RunDriver.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/DirectoryListing.h"
+#include "platform/TextFormat.h"
+#include "run/RunHeader.h"
+#include "run/RunValidation.h"
+#include "support/TempDir.h"
+#include "support/TestProgram.h"
+#include "support/TreeCheck.h"
+
+namespace quorvex {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class RunDriverTest : public ::testing::Test {
+  protected:
+    RunDriverTest() {
+        test::MakeFolder(one);
+        test::MakeFolder(two);
+        test::MakeFolder(three);
+        program.settings.LogfileDir = dir / "";
+    }
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& message : test.dialogs.messages) {
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+
+    test::TempDir dir;
+    const std::string one = dir / "one/";
+    const std::string two = dir / "two/";
+    const std::string three = dir / "three/";
+    test::TestProgram test;
+    Program& program = test.program;
+};
+
+TEST_F(RunDriverTest, ValidationRefusesInOrderWithoutTouchingTheLog) {
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
+    program.settings.FileCheck_Date = 0;
+    program.settings.FileCheck_Attribute = 0;
+    program.settings.Filecheck_Exist = 0;
+    test.AddJob(one, two);
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
+    program.settings.Filecheck_Exist = 1;
+    program.jobs.Select(0)->Active = 0;
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
+
+    EXPECT_EQ(Messages(),
+              (Lines{"Es wurde kein(e) Job(s) angelegt.",
+                     "Es wurden keine Vergleichsmethoden aktiviert. Vorgang abgebrochen",
+                     "Es wurde kein Job auf aktiv gesetzt. Bitte Job-Liste prüfen!"}));
+    EXPECT_EQ(test.dialogs.messages[0].title, "");
+    EXPECT_EQ(test.dialogs.messages[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(test::PathExists(dir / "Quorvex.log"));
+}
+
+TEST_F(RunDriverTest, InactiveJobWithEqualFoldersRefusesTheRunInWindowModeOnly) {
+    test.AddJob(one, two);
+    SyncJob& inactive = test.AddJob(three, three);
+    inactive.Active = 0;
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
+    EXPECT_EQ(Messages(), Lines{});
+
+    program.settings.WindowHidden = 0;
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
+    EXPECT_EQ(Messages(), Lines{"Quell- und Zielverzeichnis sind identisch!"});
+}
+
+TEST_F(RunDriverTest, ShortPathAndProtectedDriveMessages) {
+    program.settings.WindowHidden = 0;
+    test.AddJob("/a", two);
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
+    program.jobs.Select(0)->Source = one;
+    program.settings.ProtectDrives = 1;
+    std::string drive;
+    OnProtectedDrive("", two, drive);
+    program.settings.SaveDrives = "/nowhere," + drive;
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
+
+    EXPECT_EQ(Messages(), (Lines{"Quell- oder Zielverzeichnis nicht zulässig!\r\n\r\nQuelle: /a"
+                                 "\r\nZiel: " +
+                                     two,
+                                 "Zielverzeichnis '" + drive +
+                                     "' gehört zu den geschützten Laufwerken!\rBitte prüfen Sie "
+                                     "die Konfiguration"}));
+}
+
+TEST_F(RunDriverTest, TwoJobsWriteTheTotalsBlockAndStampLastRun) {
+    test::WriteFile(one + "a.txt", "12345");
+    test::WriteFile(three + "b.txt", "123");
+    test.AddJob(one, two);
+    test.AddJob(three, two);
+
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Clean);
+
+    const Lines log = test::MaskedLogLines(dir / "Quorvex.log");
+    EXPECT_EQ(log[8], "MODUS: GUI +NOWIN");
+    EXPECT_EQ(std::count(log.begin(), log.end(), "### JOB #2"), 1);
+    EXPECT_EQ(
+        test::LogSection(log, "##### GESAMTSTATISTIK:", ""),
+        (Lines{"##### GESAMTSTATISTIK:", "Quelldateien: 2", "Zieldateien: 1", "Neue Dateien: 2",
+               "Neue Ordner: 0", "Geänderte Dateien: 0", "Dateien kopiert: 2", "Bytes kopiert: 8",
+               "Dateien gelöscht: 0", "Ordner gelöscht: 0", "Fehler beim Datei kopieren: 0",
+               "Fehler beim Datei löschen: 0", "Fehler beim Ordner löschen: 0",
+               "Lesen benötigte: <time>", "Vergleichen benötigte: <time>",
+               "Kopieren benötigte: <time>", "Löschen benötigte: <time>",
+               "Bytes/s geschrieben: <rate>", "Komplette Synchronisation benötigte: <time>"}));
+    for (const SyncJob& job : program.jobs) {
+        EXPECT_GT(job.LastRun, 0);
+    }
+}
+
+TEST_F(RunDriverTest, MissingTargetJobAddsNothingAndTheRunGoesOn) {
+    test::WriteFile(three + "b.txt", "123");
+    test.AddJob(one, dir / "gone/");
+    test.AddJob(three, two);
+
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Problems);
+
+    const Lines log = test::MaskedLogLines(dir / "Quorvex.log");
+    EXPECT_EQ(log[11], "FEHLER: Ziel-Verzeichnis existiert nicht (mehr): " + dir / "gone/");
+    EXPECT_EQ(log[12], "### JOB #2");
+    EXPECT_EQ(test::LogSection(log, "##### GESAMTSTATISTIK:", "")[1], "Quelldateien: 1");
+    EXPECT_EQ(program.jobs.Select(0)->LastRun, 0);
+}
+
+TEST_F(RunDriverTest, PriorityIsRaisedForTheRunAndPostRunActionsFollowInOrder) {
+    program.settings.Priority = kPriorityLow;
+    program.settings.LockWorkStation = 1;
+    program.settings.Shutdown = 1;
+    test.AddJob(one, two);
+
+    RunAllJobs(program);
+
+    EXPECT_EQ(test.system.calls, (Lines{"priority 64", "priority 32", "log off", "power off"}));
+    EXPECT_EQ(test::MaskedLogLines(dir / "Quorvex.log")[8], "MODUS: GUI +NOWIN +LOCK");
+}
+
+TEST_F(RunDriverTest, NormalPriorityMakesNoRequest) {
+    test.AddJob(one, two);
+    RunAllJobs(program);
+    EXPECT_EQ(test.system.calls, Lines{});
+}
+
+TEST_F(RunDriverTest, WindowRunShowsStatisticsOrTheNoChangesMessage) {
+    program.settings.WindowHidden = 0;
+    test.display.wantChangeList = true;
+    test::WriteFile(one + "a.txt", "a");
+    test.AddJob(one, two).Title = "Fotos";
+
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Clean);
+    ASSERT_EQ(test.display.statisticsShown.size(), 1u);
+    EXPECT_EQ(test.display.statisticsShown[0].totals.newFiles, 1);
+    EXPECT_FALSE(test.display.statisticsShown[0].preview);
+    EXPECT_EQ(test.display.treeNodes,
+              (Lines{"0:Job #1: Fotos", "1:Datei kopiert", "2:" + one + "a.txt",
+                     "1:Datei nicht vorhanden", "2:" + one + "a.txt"}));
+    EXPECT_EQ(test.display.statusTexts.back(), "Bereit.");
+
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Clean);
+    EXPECT_EQ(Messages(), Lines{"Es wurden keine Änderungen festgestellt."});
+    EXPECT_EQ(test.display.treeNodes.back(), "2:Die Verzeichnisse/Laufwerke sind identisch");
+}
+
+TEST_F(RunDriverTest, PreviewComparesButCopiesDeletesAndStampsNothing) {
+    program.settings.WindowHidden = 0;
+    program.settings.PreviewRun = 1;
+    test::WriteFile(one + "new.txt", "n");
+    test::WriteFile(two + "surplus.txt", "s");
+    SyncJob& job = test.AddJob(one, two);
+    job.DeleteFiles = 1;
+
+    RunAllJobs(program);
+
+    EXPECT_FALSE(test::PathExists(two + "new.txt"));
+    EXPECT_TRUE(test::PathExists(two + "surplus.txt"));
+    EXPECT_EQ(job.LastRun, 0);
+    ASSERT_EQ(test.display.statisticsShown.size(), 1u);
+    EXPECT_TRUE(test.display.statisticsShown[0].preview);
+    const Lines log = test::MaskedLogLines(dir / "Quorvex.log");
+    EXPECT_EQ(test::LogSection(log, "### LÖSCHEN:", "### STATISTIK:"),
+              (Lines{"### LÖSCHEN:", "### LÖSCHEN (0) DAUERTE: <time>", "",
+                     "### KOPIEREN:", "### KOPIEREN (0) DAUERTE: <time>", ""}));
+}
+
+TEST_F(RunDriverTest, AbortStopsTheJobLoopButTheLogAndPriorityAreRestored) {
+    program.settings.Priority = kPriorityHigh;
+    test::WriteFile(one + "a.txt", "a");
+    test.AddJob(one, two);
+    test.AddJob(three, two);
+    test.pump.AtPoll(1, PumpEvent::EscapeKey);
+
+    EXPECT_EQ(RunAllJobs(program), RunOutcome::Problems);
+
+    const Lines log = test::MaskedLogLines(dir / "Quorvex.log");
+    EXPECT_EQ(std::count(log.begin(), log.end(), "### JOB #2"), 0);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "##### GESAMTSTATISTIK:"), 1);
+    EXPECT_EQ(test.system.calls, (Lines{"priority 128", "priority 32"}));
+}
+
+TEST_F(RunDriverTest, HistoryLogNameGetsTheTickCountWhenTaken) {
+    program.settings.LogfileNo = 1;
+    const DateValue now = MakeDateValue({2026, 12, 6, 1, 55, 30});
+    const std::string plain = dir / "Quorvex_20261206_015530.log";
+    EXPECT_EQ(RunLogPath(program.settings, now, 4711), plain);
+    test::WriteFile(plain, "");
+    EXPECT_EQ(RunLogPath(program.settings, now, 4711), dir / "Quorvex_20261206_015530_4711.log");
+    program.settings.LogfileNo = 0;
+    EXPECT_EQ(RunLogPath(program.settings, now, 4711), dir / "Quorvex.log");
+}
+
+TEST_F(RunDriverTest, ExitStatusFollowsTheOutcome) {
+    EXPECT_EQ(ExitStatusAfter(RunOutcome::Clean), 0);
+    EXPECT_EQ(ExitStatusAfter(RunOutcome::Problems), 1);
+    EXPECT_EQ(ExitStatusAfter(RunOutcome::Refused), 2);
+}
+
+}  // namespace
+}  // namespace quorvex

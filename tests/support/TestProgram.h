@@ -1,0 +1,36 @@
+#pragma once
+
+#include "run/Program.h"
+#include "support/EngineFakes.h"
+#include "support/RecordingDialogs.h"
+
+namespace quorvex::test {
+
+// A Program wired to recording fakes. Unattended (window hidden) unless told otherwise;
+// the run log stays in its buffer.
+struct TestProgram {
+    explicit TestProgram(bool window = false) {
+        program.system = &system;
+        program.settings.WindowHidden = window ? 0 : 1;
+    }
+
+    SyncJob& AddJob(const std::string& source, const std::string& target) {
+        SyncJob& job = program.jobs.AddAfterCurrent();
+        job.Active = kJobTicked;
+        job.Title = "Job";
+        job.Source = source;
+        job.Target = target;
+        job.SubDirs = 1;
+        return job;
+    }
+
+    const std::vector<std::string>& LogLines() const { return program.log.Buffer(); }
+
+    RecordingDialogs dialogs;
+    RecordingDisplay display;
+    ScriptedPump pump;
+    RecordingSystemActions system;
+    Program program{dialogs, display, pump};
+};
+
+}  // namespace quorvex::test

@@ -1,0 +1,118 @@
+#include "sync/ChangeDetection.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "support/TempDir.h"
+#include "support/TestProgram.h"
+#include "sync/Scanner.h"
+
+namespace quorvex {
+namespace {
+
+constexpr long long kTime = 1780000000;
+
+class ChangeDetectionTest : public ::testing::Test {
+  protected:
+    ChangeDetectionTest() {
+        test::MakeFolder(src);
+        test::MakeFolder(dst);
+        test::WriteFile(dst + "other", "keeps the target from looking empty");
+    }
+
+    void Pair(const std::string& name, long long sourceTime, long long targetTime,
+              std::size_t sourceSize, std::size_t targetSize) {
+        Sized(src + name, sourceSize, sourceTime);
+        Sized(dst + name, targetSize, targetTime);
+    }
+    static void Sized(const std::string& path, std::size_t size, long long time) {
+        test::WriteFile(path, "");
+        EXPECT_EQ(truncate(path.c_str(), static_cast<off_t>(size)), 0);
+        test::SetModificationTime(path, time);
+    }
+
+    std::vector<std::string> Findings() {
+        program.engine.counters = ScanCounters();
+        program.engine.stats.sourceFiles = ScanDirectory(program, src, "", true, std::nullopt);
+        DetectChanges(program, src, dst, 0, TickCount());
+        std::vector<std::string> lines(test.LogLines().begin() + 1, test.LogLines().end() - 2);
+        return lines;
+    }
+
+    test::TempDir dir;
+    const std::string src = dir / "src/";
+    const std::string dst = dir / "dst/";
+    test::TestProgram test;
+    Program& program = test.program;
+};
+
+TEST_F(ChangeDetectionTest, DateToleranceIsStrictAndAbsolute) {
+    Pair("older2", kTime, kTime - 2, 1, 1);
+    Pair("older3", kTime, kTime - 3, 1, 1);
+    Pair("newer3", kTime, kTime + 3, 1, 1);
+    Pair("near", kTime, kTime - 1, 1, 2);
+
+    EXPECT_EQ(Findings(), (std::vector<std::string>{"Datum geändert: '" + src + "newer3'",
+                                                    "Datum geändert: '" + src + "older3'"}));
+    EXPECT_EQ(program.engine.stats.changedFiles, 2);
+    EXPECT_EQ(program.engine.copyList.size(), 2u);
+}
+
+TEST_F(ChangeDetectionTest, SizesCompareAsSinglePrecisionValues) {
+    Pair("rounded", kTime, kTime, 16777217, 16777216);
+    Pair("smaller", kTime, kTime, 100, 99);
+
+    EXPECT_EQ(Findings(), (std::vector<std::string>{"Dateigröße geändert: '" + src + "smaller'"}));
+}
+
+TEST_F(ChangeDetectionTest, SwitchedOffTestsFindNothing) {
+    program.settings.FileCheck_Date = 0;
+    program.settings.Filecheck_Exist = 0;
+    Pair("hourOlder", kTime, kTime - 3600, 5, 5);
+    Sized(src + "missing", 3, kTime);
+
+    EXPECT_EQ(Findings(), std::vector<std::string>{});
+    EXPECT_TRUE(program.engine.copyList.empty());
+}
+
+TEST_F(ChangeDetectionTest, FoldersGoToTheCopyListOnlyWhenMissing) {
+    test::MakeFolder(src + "present");
+    test::MakeFolder(dst + "present");
+    test::MakeFolder(src + "absent");
+
+    EXPECT_EQ(Findings(), std::vector<std::string>{});
+    ASSERT_EQ(program.engine.copyList.size(), 1u);
+    EXPECT_EQ(program.engine.copyList[0].path, src + "absent/");
+    EXPECT_TRUE(program.engine.scanList.empty());
+    EXPECT_EQ(program.engine.stats.targetFiles, 1);
+}
+
+TEST_F(ChangeDetectionTest, EmptyTargetTakesTheWholeSourceWithoutLookingUp) {
+    unlink((dst + "other").c_str());
+    test::MakeFolder(dst + "present");
+    test::MakeFolder(src + "present");
+    Sized(src + "present/f", 1, kTime);
+
+    EXPECT_EQ(Findings(), (std::vector<std::string>{"Neuer Ordner: '" + src + "present/'",
+                                                    "Neue Datei: '" + src + "present/f'"}));
+    EXPECT_EQ(program.engine.stats.newFiles, 1);
+    EXPECT_EQ(test.pump.polls, 6) << "only the scan polls";
+}
+
+TEST_F(ChangeDetectionTest, WindowModeShowsCountsAndAddsChangeRows) {
+    program.settings.WindowHidden = 0;
+    test.display.wantChangeList = true;
+    program.engine.jobNumber = 2;
+    program.engine.jobTitle = "Fotos";
+    Sized(src + "new", 1, kTime);
+
+    Findings();
+
+    EXPECT_EQ(program.changeList,
+              std::vector<std::string>{"Job #2: Fotos|Datei nicht vorhanden|" + src + "new"});
+    EXPECT_EQ(test.display.fields[static_cast<int>(StatField::NewFiles)], "1");
+    EXPECT_EQ(test.display.fields[static_cast<int>(StatField::TargetFiles)], "1");
+}
+
+}  // namespace
+}  // namespace quorvex
