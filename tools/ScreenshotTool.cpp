@@ -10,7 +10,7 @@
 #include "config/HelpText.h"
 #include "platform/DateTime.h"
 #include "platform/Ticks.h"
-#include "ui/ChangeTree.h"
+#include "run/ChangeTree.h"
 #include "ui/ConsoleDialogs.h"
 #include "ui/wx/PauseWindow.h"
 #include "ui/wx/StatisticsWindow.h"
@@ -184,7 +184,7 @@ int Run(const std::string& folder) {
             }
         });
         statisticsTimer.StartOnce(800);
-        ShowStatisticsWindow(&window, session.Pump(), dialogs, totals, false, []() {});
+        ShowStatisticsWindow(&window, session.Pump(), totals, false, []() {});
     }
     return 0;
 }

@@ -2,7 +2,10 @@
 
 #include <wx/app.h>
 
+#include <algorithm>
+
 #include "platform/Ticks.h"
+#include "run/RunDriver.h"
 
 namespace quorvex {
 
@@ -14,6 +17,13 @@ WindowSession::~WindowSession() {
 }
 
 bool WindowSession::Open(WindowServices services) {
+    if (!services.run) {
+        // Every run of the session counts towards the exit status; the worst one stays.
+        services.run = [this]() {
+            program_.exitStatus =
+                std::max(program_.exitStatus, ExitStatusAfter(RunAllJobs(program_)));
+        };
+    }
     if (!toolkit_.Start()) {
         program_.log.Debug("Konnte Fenster nicht erstellen!");
         dialogs_.ShowMessage("Konnte Fenster nicht aufbauen!", "Quorvex", MessageIcon::Error);
@@ -23,8 +33,8 @@ bool WindowSession::Open(WindowServices services) {
     activation_ = std::make_unique<wxEventLoopActivator>(loop_.get());
     window_ = new MainWindow(program_, std::move(services));
     program_.log.Debug("Fenster erstellt");
-    display_ = std::make_unique<WxSyncDisplay>(*window_);
     pump_ = std::make_unique<WxEventPump>(*window_);
+    display_ = std::make_unique<WxSyncDisplay>(*window_, *pump_);
     previousDisplay_ = program_.display;
     previousPump_ = program_.pump;
     program_.display = display_.get();
@@ -68,8 +78,8 @@ void WindowSession::Close() {
     program_.display = previousDisplay_;
     program_.pump = previousPump_;
     dialogs_.UseFallback();
-    pump_.reset();
     display_.reset();
+    pump_.reset();
     window_->Destroy();
     window_ = nullptr;
     if (wxTheApp != nullptr) {

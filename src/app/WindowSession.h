@@ -26,6 +26,7 @@ class WindowSession {
 
     // Starts the toolkit and builds the main window with its initial states. When that
     // fails the user is told "Konnte Fenster nicht aufbauen!" and false comes back.
+    // Without a run service of their own, the buttons start the run driver.
     bool Open(WindowServices services);
 
     MainWindow& Window() { return *window_; }

@@ -67,7 +67,7 @@ TEST_F(EventPumpTest, WithNothingPendingAPollReturnsAtOnce) {
     EXPECT_LT(TicksSince(start, TickCount()), 200);
 }
 
-TEST_F(EventPumpTest, WhileBusyTheControlsDoNotActAndAFlushForgetsWhatCame) {
+TEST_F(EventPumpTest, WhileBusyTheControlsDoNotActButAnEscapeOutlastsAFlush) {
     AddJob("eins", 2);
     Window().RedrawJobList();
     {
@@ -76,8 +76,10 @@ TEST_F(EventPumpTest, WhileBusyTheControlsDoNotActAndAFlushForgetsWhatCame) {
         recorded.yesNoAnswers = {true};
         Click(Window().Jobs().DeleteButton());
         SetTicked(Window().Options().AutoExit(), true);
-        wxUIActionSimulator().Char(WXK_ESCAPE);
+        wxCommandEvent escape(wxEVT_MENU, kEscapeCommand);
+        Window().ProcessWindowEvent(escape);
         session->Pump().FlushAll();
+        EXPECT_EQ(session->Pump().PollOne(), PumpEvent::EscapeKey);
         EXPECT_EQ(PollFor(100), PumpEvent::None);
     }
     EXPECT_EQ(program.jobs.Count(), 1u);

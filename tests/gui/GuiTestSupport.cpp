@@ -54,6 +54,15 @@ Later::Later(int milliseconds, std::function<void()> action) : action_(std::move
     timer_.StartOnce(milliseconds);
 }
 
+Repeating::Repeating(int milliseconds, std::function<bool()> action) : action_(std::move(action)) {
+    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+        if (action_()) {
+            timer_.Stop();
+        }
+    });
+    timer_.Start(milliseconds);
+}
+
 GuiTest::GuiTest() {
     const DateValue now = CurrentDateValue();
     program.settings = DefaultSettings(dir.path(), "quorvex", dir.path(), now);

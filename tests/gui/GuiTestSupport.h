@@ -34,6 +34,16 @@ class Later {
     std::function<void()> action_;
 };
 
+// Runs an action from the event loop every few milliseconds until it returns true.
+class Repeating {
+  public:
+    Repeating(int milliseconds, std::function<bool()> action);
+
+  private:
+    wxTimer timer_;
+    std::function<bool()> action_;
+};
+
 // A main window on its own temporary folders; message boxes are recorded, external
 // programs and folder dialogs are replaced.
 class GuiTest : public ::testing::Test {

@@ -1,5 +1,5 @@
 #include "GuiTestSupport.h"
-#include "ui/ChangeTree.h"
+#include "run/ChangeTree.h"
 
 namespace quorvex::test {
 namespace {

@@ -28,8 +28,8 @@ class StatisticsWindowTest : public GuiTest {
             ASSERT_NE(window, nullptr);
             action(*window);
         });
-        ShowStatisticsWindow(&Window(), session->Pump(), dialogs, totals, preview,
-                             [this]() { ++logOpened; });
+        EXPECT_TRUE(ShowStatisticsWindow(&Window(), session->Pump(), totals, preview,
+                                         [this]() { ++logOpened; }));
     }
 
     RunTotals totals;

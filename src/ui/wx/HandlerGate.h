@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "ui/EventPump.h"
+
 namespace quorvex {
 
 // Decides when the main window's control handlers act. They act only while the window
@@ -15,7 +17,12 @@ class HandlerGate {
     bool Busy() const { return busyDepth_ > 0; }
     bool Flushing() const { return flushing_; }
 
-    void EnterBusy() { ++busyDepth_; }
+    // A new piece of busy work starts with nothing recorded.
+    void EnterBusy() {
+        if (busyDepth_++ == 0) {
+            recorded_ = PumpEvent::None;
+        }
+    }
     void LeaveBusy() { --busyDepth_; }
     void SetFlushing(bool flushing) { flushing_ = flushing; }
 
@@ -26,6 +33,19 @@ class HandlerGate {
             return true;
         }
         return false;
+    }
+
+    // What an event meant to the busy work (ESC, PAUSE, the run buttons, the close box).
+    // Only recorded while busy; the latest one wins.
+    void Record(PumpEvent event) {
+        if (Busy()) {
+            recorded_ = event;
+        }
+    }
+    PumpEvent TakeRecorded() {
+        const PumpEvent event = recorded_;
+        recorded_ = PumpEvent::None;
+        return event;
     }
 
     // Whether a control handler acted since the last call.
@@ -51,6 +71,7 @@ class HandlerGate {
 
   private:
     int busyDepth_ = 0;
+    PumpEvent recorded_ = PumpEvent::None;
     bool flushing_ = false;
     bool handled_ = false;
 };

@@ -122,9 +122,7 @@ void MainWindow::BindEvents() {
     // While a job runs, the pause and abort handling asks what these meant.
     const auto recordWhileBusy = [this](PumpEvent meaning) {
         return [this, meaning](wxCommandEvent& event) {
-            if (gate_.Busy()) {
-                Record(meaning);
-            }
+            Record(meaning);
             event.Skip();
         };
     };
@@ -139,12 +137,6 @@ void MainWindow::BindEvents() {
     shortcuts[1].Set(wxACCEL_NORMAL, WXK_PAUSE, kPauseCommand);
     SetAcceleratorTable(wxAcceleratorTable(2, shortcuts));
     Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
-}
-
-PumpEvent MainWindow::TakeRecorded() {
-    const PumpEvent event = recorded_;
-    recorded_ = PumpEvent::None;
-    return event;
 }
 
 void MainWindow::OnClose(wxCloseEvent& event) {
@@ -217,6 +209,26 @@ void MainWindow::LockControls(bool locked) {
           static_cast<wxWindow*>(runButton_), static_cast<wxWindow*>(previewButton_)}) {
         control->Enable(!locked);
     }
+    KeepKeyboard();
+}
+
+// ESC and PAUSE reach the window only through a focused control that takes keys. Where
+// disabling the focused control leaves the window without one, the run button takes the
+// focus, or the logo while the run buttons are locked too.
+void MainWindow::KeepKeyboard() {
+    const wxWindow* focused = FindFocus();
+    if (focused != nullptr && focused->IsEnabled() &&
+        wxGetTopLevelParent(const_cast<wxWindow*>(focused)) == this) {
+        return;
+    }
+    if (focused != nullptr && wxGetTopLevelParent(const_cast<wxWindow*>(focused)) != this) {
+        return;  // another window of the program has the keyboard
+    }
+    if (runButton_->IsEnabled()) {
+        runButton_->SetFocus();
+    } else {
+        logo_->SetFocus();
+    }
 }
 
 void MainWindow::SetRunButtonLabels(const wxString& runLabel, const wxString& previewLabel) {
@@ -227,6 +239,17 @@ void MainWindow::SetRunButtonLabels(const wxString& runLabel, const wxString& pr
 void MainWindow::EnableRunButtons(bool enabled) {
     runButton_->Enable(enabled);
     previewButton_->Enable(enabled);
+    KeepKeyboard();
+}
+
+void MainWindow::EnableAfterRun() {
+    for (wxWindow* control :
+         {static_cast<wxWindow*>(runButton_), static_cast<wxWindow*>(batchButton_),
+          static_cast<wxWindow*>(jobsPage_->AddButton()),
+          static_cast<wxWindow*>(jobsPage_->DeleteButton()), static_cast<wxWindow*>(moreButton_),
+          static_cast<wxWindow*>(jobsPage_->List())}) {
+        control->Enable();
+    }
 }
 
 std::string MainWindow::FromField(wxTextCtrl* field) {

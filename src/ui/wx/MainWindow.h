@@ -49,7 +49,7 @@ class MainWindow : public wxFrame {
 
     // What the last dispatched events meant to a running job (ESC, PAUSE, the run buttons,
     // the close box); PumpEvent::None when nothing of that kind happened.
-    PumpEvent TakeRecorded();
+    PumpEvent TakeRecorded() { return gate_.TakeRecorded(); }
     // The close box was used while the window was idle: the main loop ends.
     bool CloseRequested() const { return closeRequested_; }
 
@@ -57,6 +57,8 @@ class MainWindow : public wxFrame {
     void LockControls(bool locked);
     void SetRunButtonLabels(const wxString& runLabel, const wxString& previewLabel);
     void EnableRunButtons(bool enabled);
+    // After a run: start, batch export, adding and removing jobs, the toggle and the list.
+    void EnableAfterRun();
     void ShowPage(int index) { pages_->SetSelection(index); }
     void RedrawJobList() { jobsPage_->Redraw(); }
     bool Widened() const { return moreButton_->GetValue(); }
@@ -87,7 +89,8 @@ class MainWindow : public wxFrame {
     void BuildStatusAndButtons();
     void BuildStatusBar();
     void BindEvents();
-    void Record(PumpEvent event) { recorded_ = event; }
+    void Record(PumpEvent event) { gate_.Record(event); }
+    void KeepKeyboard();
     void OnStart();
     void OnPreview();
     void OnMore();
@@ -99,7 +102,6 @@ class MainWindow : public wxFrame {
     WindowFonts fonts_;
     HandlerGate gate_;
     WindowContext context_;
-    PumpEvent recorded_ = PumpEvent::None;
     bool closeRequested_ = false;
 
     wxPanel* client_ = nullptr;

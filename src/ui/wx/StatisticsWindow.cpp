@@ -60,15 +60,12 @@ StatisticsWindow::StatisticsWindow(wxWindow* owner, const RunTotals& totals, boo
     CentreOnScreen();
 }
 
-void ShowStatisticsWindow(wxWindow* owner, WxEventPump& pump, UserDialogs& dialogs,
-                          const RunTotals& totals, bool preview,
+bool ShowStatisticsWindow(wxWindow* owner, WxEventPump& pump, const RunTotals& totals, bool preview,
                           const std::function<void()>& openLog) {
     auto* window = new StatisticsWindow(owner, totals, preview, openLog);
     if (window->Table() == nullptr) {
         window->Destroy();
-        dialogs.ShowMessage("Konnte Statistik-Fenster nicht erstellen!", "Quorvex",
-                            MessageIcon::Error);
-        return;
+        return false;
     }
     window->Show();
     pump.FlushAll();
@@ -79,6 +76,7 @@ void ShowStatisticsWindow(wxWindow* owner, WxEventPump& pump, UserDialogs& dialo
     }
     window->Destroy();
     pump.FlushAll();
+    return true;
 }
 
 }  // namespace quorvex

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "sync/JobStats.h"
-#include "ui/UserDialogs.h"
 
 namespace quorvex {
 
@@ -34,10 +33,10 @@ class StatisticsWindow : public wxDialog {
     bool done_ = false;
 };
 
-// Shows the window and returns when it has been closed (close box or "Schliessen").
-// Events of other windows are dispatched meanwhile but not acted on.
-void ShowStatisticsWindow(wxWindow* owner, WxEventPump& pump, UserDialogs& dialogs,
-                          const RunTotals& totals, bool preview,
+// Shows the window and returns when it has been closed (close box or "Schliessen"); false
+// when it could not be created. Events of other windows are dispatched meanwhile but not
+// acted on.
+bool ShowStatisticsWindow(wxWindow* owner, WxEventPump& pump, const RunTotals& totals, bool preview,
                           const std::function<void()>& openLog);
 
 }  // namespace quorvex

@@ -40,11 +40,14 @@ class FlushingScope {
 }  // namespace
 
 PumpEvent WxEventPump::PollOne() {
+    const PumpEvent kept = window_.TakeRecorded();
+    if (kept != PumpEvent::None) {
+        return kept;
+    }
     wxEventLoopBase* loop = ActiveLoop();
     if (loop == nullptr || !loop->Pending()) {
         return PumpEvent::None;
     }
-    window_.TakeRecorded();
     loop->Dispatch();
     const PumpEvent event = window_.TakeRecorded();
     return event == PumpEvent::None ? PumpEvent::Other : event;
@@ -77,7 +80,8 @@ void WxEventPump::FlushAll() {
         }
         IdleWork(loop);
     } while (dispatched < kMaxFlushedEvents && loop->Pending());
-    window_.TakeRecorded();
+    // What the handlers recorded meanwhile (ESC, "STOP!", the close box) stays for the
+    // next poll: a key press must not vanish behind the repaints of a busy display.
 }
 
 void WxEventPump::HoldPause() {

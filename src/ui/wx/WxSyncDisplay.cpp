@@ -1,5 +1,6 @@
 #include "ui/wx/WxSyncDisplay.h"
 
+#include "ui/wx/StatisticsWindow.h"
 #include "ui/wx/WxText.h"
 
 namespace quorvex {
@@ -82,6 +83,20 @@ void WxSyncDisplay::ShowMainWindow(int command) {
             window_.Raise();
             break;
     }
+}
+
+void WxSyncDisplay::EnableAfterRun() {
+    window_.EnableAfterRun();
+}
+
+bool WxSyncDisplay::ShowStatisticsWindow(const RunTotals& totals, bool preview,
+                                         const std::string& logPath) {
+    WindowServices& services = window_.Services();
+    return quorvex::ShowStatisticsWindow(&window_, pump_, totals, preview, [&services, logPath]() {
+        if (services.openExternal) {
+            services.openExternal(logPath);
+        }
+    });
 }
 
 }  // namespace quorvex

@@ -2,13 +2,14 @@
 
 #include "ui/SyncDisplay.h"
 #include "ui/wx/MainWindow.h"
+#include "ui/wx/WxEventPump.h"
 
 namespace quorvex {
 
 // The run's display elements on the main window.
 class WxSyncDisplay : public SyncDisplay {
   public:
-    explicit WxSyncDisplay(MainWindow& window) : window_(window) {}
+    WxSyncDisplay(MainWindow& window, WxEventPump& pump) : window_(window), pump_(pump) {}
 
     void SetStatusText(int field, const std::string& text) override;
     void SetFileStatus(const std::string& text) override;
@@ -31,9 +32,13 @@ class WxSyncDisplay : public SyncDisplay {
     void SetRunButtonLabels(const std::string& runLabel, const std::string& previewLabel) override;
     void ShowPage(int index) override;
     void ShowMainWindow(int command) override;
+    void EnableAfterRun() override;
+    bool ShowStatisticsWindow(const RunTotals& totals, bool preview,
+                              const std::string& logPath) override;
 
   private:
     MainWindow& window_;
+    WxEventPump& pump_;
 };
 
 }  // namespace quorvex
