@@ -74,15 +74,16 @@ TEST_F(RunDisplayTest, LockingDisablesTheControlsAndUnlockingFollowsTheSettings)
     EXPECT_EQ(Text(Window().RunButton()->GetLabel()), "START!");
 }
 
-TEST_F(RunDisplayTest, TheRunSwitchesPagesAndHidesOrMinimisesTheWindow) {
+TEST_F(RunDisplayTest, TheRunSwitchesPagesAndNeverLosesTheWindow) {
     Display().ShowPage(kStatisticsPageIndex);
     EXPECT_EQ(Window().Pages().GetSelection(), kStatisticsPageIndex);
-    Display().ShowMainWindow(kShowHide);
+    Display().ShowMainWindow(kShowHide);  // without a tray icon: minimised, not hidden
     Settle();
-    EXPECT_FALSE(Window().IsShown());
+    EXPECT_TRUE(Window().IsShown());
     Display().ShowMainWindow(kShowNormal);
     Settle();
     EXPECT_TRUE(Window().IsShown());
+    EXPECT_FALSE(Window().IsIconized());
 }
 
 }  // namespace

@@ -72,8 +72,8 @@ void WxSyncDisplay::ShowPage(int index) {
 void WxSyncDisplay::ShowMainWindow(int command) {
     switch (command) {
         case kShowHide:
-            window_.Hide();
-            break;
+            // There is no tray icon to bring a hidden window back, so it is minimised
+            // instead: a run can always be stopped.
         case kShowMinimised:
             window_.Iconize(true);
             break;
