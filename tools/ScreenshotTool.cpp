@@ -140,7 +140,8 @@ int Run(const std::string& folder) {
     window.MoreButton()->SetValue(true);
     window.SetClientSize(kWideWidth, window.GetClientSize().y);
     window.MoreButton()->SetLabel("<< Mehr");
-    window.SetTitle(wxString::FromUTF8("Quorvex v2.5 - läuft"));
+    session.Display().SetWindowTitle("Quorvex v2.5 - läuft");
+    session.Display().LockControls(true);
     session.Display().SetRunButtonLabels("STOP!", "Pause");
     Settle(session, 500);
     Photograph(WithFrame(window), folder + "/main-wide-run.png");
