@@ -9,6 +9,12 @@
 
 namespace quorvex {
 
+namespace {
+
+constexpr int kIdleWait = 50;
+
+}  // namespace
+
 WindowSession::WindowSession(Program& program, WxUserDialogs& dialogs)
     : program_(program), dialogs_(dialogs) {}
 
@@ -57,7 +63,8 @@ bool WindowSession::MainLoopPass() {
     SleepMilliseconds(1);
     HandlerGate& gate = window_->Gate();
     gate.TakeHandled();
-    pump_->DispatchOne();
+    // An idle window waits for its next event instead of waking a thousand times a second.
+    pump_->DispatchOne(kIdleWait);
     if (gate.TakeHandled()) {
         display_->RefreshStatisticsLabels();
         pump_->FlushAll();

@@ -13,7 +13,7 @@ namespace {
 constexpr int kWidth = 120;
 constexpr int kHeight = 60;
 constexpr int kClockRefresh = 1000;
-constexpr int kIdleSleep = 5;
+constexpr int kIdleWait = 20;  // well below the clock's one second
 
 // Centred horizontally on the main window, its top edge at the main window's middle.
 wxPoint PausePosition(MainWindow& owner) {
@@ -59,9 +59,7 @@ void HoldInPauseWindow(MainWindow& window, WxEventPump& pump) {
             pause->ShowElapsed(TicksSince(start, now));
             lastRefresh = now;
         }
-        if (!pump.DispatchOne()) {
-            SleepMilliseconds(kIdleSleep);
-        }
+        pump.DispatchOne(kIdleWait);
     }
     window.TakeRecorded();
     pause->Destroy();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/Ticks.h"
 #include "ui/StatisticsRows.h"
 #include "ui/wx/WxEventPump.h"
 #include "ui/wx/WxText.h"
@@ -13,7 +12,7 @@ namespace {
 
 constexpr int kWidth = 300;
 constexpr int kHeight = 420;
-constexpr int kLoopSleep = 10;
+constexpr int kIdleWait = 50;
 
 }  // namespace
 
@@ -70,9 +69,7 @@ bool ShowStatisticsWindow(wxWindow* owner, WxEventPump& pump, const RunTotals& t
     window->Show();
     pump.FlushAll();
     while (!window->Done()) {
-        if (!pump.DispatchOne()) {
-            SleepMilliseconds(kLoopSleep);
-        }
+        pump.DispatchOne(kIdleWait);
     }
     window->Destroy();
     pump.FlushAll();

@@ -53,7 +53,7 @@ PumpEvent WxEventPump::PollOne() {
     return event == PumpEvent::None ? PumpEvent::Other : event;
 }
 
-bool WxEventPump::DispatchOne() {
+bool WxEventPump::DispatchOne(int waitMilliseconds) {
     wxEventLoopBase* loop = ActiveLoop();
     if (loop == nullptr) {
         return false;
@@ -63,7 +63,8 @@ bool WxEventPump::DispatchOne() {
         return true;
     }
     IdleWork(loop);
-    return false;
+    return waitMilliseconds > 0 &&
+           loop->DispatchTimeout(static_cast<unsigned long>(waitMilliseconds)) > 0;
 }
 
 void WxEventPump::FlushAll() {

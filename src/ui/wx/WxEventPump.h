@@ -16,8 +16,9 @@ class WxEventPump : public EventPump {
     void HoldPause() override;
 
     // Dispatches one pending event; without one the toolkit does its idle work (deferred
-    // deletions, queued events). True when an event was dispatched.
-    bool DispatchOne();
+    // deletions, queued events) and then waits up to the given time for an event to
+    // dispatch. True when an event was dispatched.
+    bool DispatchOne(int waitMilliseconds = 0);
 
   private:
     MainWindow& window_;
