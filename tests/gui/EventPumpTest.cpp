@@ -56,6 +56,21 @@ TEST_F(EventPumpTest, KeysButtonsAndTheCloseBoxReachARunningJob) {
     EXPECT_FALSE(Window().CloseRequested());
 }
 
+TEST_F(EventPumpTest, AFullyLockedWindowStillHearsEscape) {
+    BusyScope busy(Window().Gate());
+    Window().Raise();
+    wxUIActionSimulator user;
+    user.MouseMove(Window().GetScreenRect().GetPosition() + wxPoint(200, 300));
+    Window().RunButton()->SetFocus();
+    Settle(100);
+    Window().LockControls(true);  // the focused button goes grey, as in long-term mode
+    Settle(100);
+    ASSERT_NE(wxWindow::FindFocus(), nullptr);
+    EXPECT_TRUE(wxWindow::FindFocus()->IsEnabled());
+    user.Char(WXK_ESCAPE);
+    EXPECT_EQ(PollFor(1000), PumpEvent::EscapeKey);
+}
+
 TEST_F(EventPumpTest, WithNothingPendingAPollReturnsAtOnce) {
     session->Pump().FlushAll();
     const Ticks start = TickCount();

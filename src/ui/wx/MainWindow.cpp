@@ -216,13 +216,9 @@ void MainWindow::LockControls(bool locked) {
 // disabling the focused control leaves the window without one, the run button takes the
 // focus, or the logo while the run buttons are locked too.
 void MainWindow::KeepKeyboard() {
-    const wxWindow* focused = FindFocus();
-    if (focused != nullptr && focused->IsEnabled() &&
-        wxGetTopLevelParent(const_cast<wxWindow*>(focused)) == this) {
+    wxWindow* focused = FindFocus();
+    if (focused != nullptr && (focused->IsEnabled() || wxGetTopLevelParent(focused) != this)) {
         return;
-    }
-    if (focused != nullptr && wxGetTopLevelParent(const_cast<wxWindow*>(focused)) != this) {
-        return;  // another window of the program has the keyboard
     }
     if (runButton_->IsEnabled()) {
         runButton_->SetFocus();
