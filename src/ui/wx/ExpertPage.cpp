@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFormat.h"
 #include "ui/OptionRules.h"
+#include "ui/wx/OptionBinding.h"
 #include "ui/wx/PageLayout.h"
 #include "ui/wx/WxText.h"
 
@@ -98,21 +99,16 @@ void ExpertPage::BuildControls() {
            "berücksichtigt.");
 }
 
-void ExpertPage::BindYesNo(wxCheckBox* box, YesNo Settings::*field, const char* trace) {
-    context_.gate.Bind(box, wxEVT_CHECKBOX, [this, box, field, trace](wxCommandEvent&) {
-        Settings& settings = context_.program.settings;
-        settings.*field = box->GetValue() ? 1 : 0;
-        context_.program.log.Debug(std::string(trace) + std::to_string(settings.*field));
-    });
-}
-
 void ExpertPage::BindHandlers() {
     HandlerGate& gate = context_.gate;
-    BindYesNo(dateCheck_, &Settings::FileCheck_Date, "Checkbox: FileCheck-Date, Status: ");
-    BindYesNo(existCheck_, &Settings::Filecheck_Exist, "Checkbox: FileCheck-Exist, Status: ");
-    BindYesNo(attributeCheck_, &Settings::FileCheck_Attribute,
+    BindYesNo(context_, dateCheck_, &Settings::FileCheck_Date,
+              "Checkbox: FileCheck-Date, Status: ");
+    BindYesNo(context_, existCheck_, &Settings::Filecheck_Exist,
+              "Checkbox: FileCheck-Exist, Status: ");
+    BindYesNo(context_, attributeCheck_, &Settings::FileCheck_Attribute,
               "Checkbox: FileCheck-Attribute, Status: ");
-    BindYesNo(spaceCheck_, &Settings::CheckTargetSpace, "Checkbox: CheckAvailableSpace, Status: ");
+    BindYesNo(context_, spaceCheck_, &Settings::CheckTargetSpace,
+              "Checkbox: CheckAvailableSpace, Status: ");
     gate.Bind(utcCorrection_, wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnUtcCorrection(); });
     gate.Bind(timeDifference_, wxEVT_TEXT, [this](wxCommandEvent&) {
         context_.program.settings.NTFS_TimeDifference =

@@ -31,7 +31,6 @@ class ExpertPage : public wxPanel {
   private:
     void BuildControls();
     void BindHandlers();
-    void BindYesNo(wxCheckBox* box, YesNo Settings::*field, const char* trace);
     void OnUtcCorrection();
     void OnLogFolderButton();
     void OnPriority();

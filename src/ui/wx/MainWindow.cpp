@@ -15,8 +15,6 @@ namespace quorvex {
 
 namespace {
 
-const wxColour kFileBarColour(255, 200, 100);
-const wxColour kJobBarColour(255, 128, 0);
 constexpr int kStatusWidths[] = {230, 170, 133, 133, 134};
 constexpr int kButtonTop = 510;
 constexpr int kButtonHeight = 30;
@@ -53,8 +51,6 @@ MainWindow::MainWindow(Program& program, WindowServices services)
     const int screenHeight = wxSystemSettings::GetMetric(wxSYS_SCREEN_Y);
     Move((screenWidth - kWideWidth) / 2, (screenHeight - kClientHeight) / 2);
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildStatusBar() {
     wxStatusBar* bar = CreateStatusBar(static_cast<int>(std::size(kStatusWidths)));
@@ -93,11 +89,11 @@ void MainWindow::BuildPages() {
 void MainWindow::BuildStatusAndButtons() {
     fileStatus_ = std::make_unique<StatusFrame>(
         client_, "Datei-Status", "Der Balken zeigt den Fortschritt der aktuellen Datei.",
-        wxPoint(10, 375), wxSize(380, 65), kFileBarColour);
+        wxPoint(10, 375), wxSize(380, 65), wxColour(255, 200, 100));
     jobStatus_ = std::make_unique<StatusFrame>(
         client_, "Job-Status",
         "Der Balken zeigt den Gesamtfortschritt des aktuellen Syncronisations-Jobs",
-        wxPoint(10, 440), wxSize(380, 65), kJobBarColour);
+        wxPoint(10, 440), wxSize(380, 65), wxColour(255, 128, 0));
 
     runButton_ = MakeButton(client_, "START!", "Starten Sie hier die Syncronisation!", 10,
                             kButtonTop, 100, kButtonHeight, kRunButtonId);

@@ -42,7 +42,6 @@ constexpr int kClientHeight = 570;
 class MainWindow : public wxFrame {
   public:
     MainWindow(Program& program, WindowServices services);
-    ~MainWindow() override;
 
     HandlerGate& Gate() { return gate_; }
     WindowServices& Services() { return services_; }

@@ -2,6 +2,7 @@
 
 #include "platform/TextFormat.h"
 #include "ui/OptionRules.h"
+#include "ui/wx/OptionBinding.h"
 #include "ui/wx/PageLayout.h"
 #include "ui/wx/WxText.h"
 
@@ -90,27 +91,18 @@ void OptionsPage::BuildControls() {
     historyLogs_->Enable(settings.Logging != 0);
 }
 
-void OptionsPage::BindYesNo(wxCheckBox* box, YesNo Settings::*field, const char* trace) {
-    context_.gate.Bind(box, wxEVT_CHECKBOX, [this, box, field, trace](wxCommandEvent&) {
-        Settings& settings = context_.program.settings;
-        settings.*field = box->GetValue() ? 1 : 0;
-        if (trace != nullptr) {
-            context_.program.log.Debug(std::string(trace) + std::to_string(settings.*field));
-        }
-    });
-}
-
 void OptionsPage::BindHandlers() {
     HandlerGate& gate = context_.gate;
     gate.Bind(logging_, wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnLogging(); });
-    BindYesNo(secureLog_, &Settings::SecureLog, "Checkbox: SecureLog, Status: ");
-    BindYesNo(historyLogs_, &Settings::LogfileNo, "Checkbox: Logfile-Nummerierung, Status: ");
-    BindYesNo(minimise_, &Settings::AutoMinimize, "Checkbox: Minimize, Status: ");
-    BindYesNo(tray_, &Settings::Systray, nullptr);
-    BindYesNo(autoExit_, &Settings::AutoExit, "Checkbox: AutoExit, Status: ");
-    BindYesNo(lockStation_, &Settings::LockWorkStation, "Checkbox: LockPC, Status: ");
-    BindYesNo(shutdown_, &Settings::Shutdown, "Checkbox: Shutdown, Status: ");
-    BindYesNo(updateAtStart_, &Settings::UpdateCheck, "Checkbox: UpdateCheck, Status: ");
+    BindYesNo(context_, secureLog_, &Settings::SecureLog, "Checkbox: SecureLog, Status: ");
+    BindYesNo(context_, historyLogs_, &Settings::LogfileNo,
+              "Checkbox: Logfile-Nummerierung, Status: ");
+    BindYesNo(context_, minimise_, &Settings::AutoMinimize, "Checkbox: Minimize, Status: ");
+    BindYesNo(context_, tray_, &Settings::Systray, nullptr);
+    BindYesNo(context_, autoExit_, &Settings::AutoExit, "Checkbox: AutoExit, Status: ");
+    BindYesNo(context_, lockStation_, &Settings::LockWorkStation, "Checkbox: LockPC, Status: ");
+    BindYesNo(context_, shutdown_, &Settings::Shutdown, "Checkbox: Shutdown, Status: ");
+    BindYesNo(context_, updateAtStart_, &Settings::UpdateCheck, "Checkbox: UpdateCheck, Status: ");
     gate.Bind(longTerm_, wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnLongTerm(); });
     gate.Bind(minutes_, wxEVT_TEXT, [this](wxCommandEvent&) { OnMinutes(); });
     gate.Bind(protectDrives_, wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnProtectDrives(); });

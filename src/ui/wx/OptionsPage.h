@@ -38,8 +38,6 @@ class OptionsPage : public wxPanel {
   private:
     void BuildControls();
     void BindHandlers();
-    // A box whose state goes straight into a yes/no setting, with its debug trace.
-    void BindYesNo(wxCheckBox* box, YesNo Settings::*field, const char* trace);
     void OnLogging();
     void OnLongTerm();
     void OnMinutes();
