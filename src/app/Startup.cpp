@@ -3,6 +3,7 @@
 #include "app/StartupGuards.h"
 #include "app/StartupSteps.h"
 #include "app/SystemErrorReport.h"
+#include "app/Toolkit.h"
 #include "app/WindowedProgram.h"
 #include "config/CommandLine.h"
 #include "config/JobList.h"
@@ -44,6 +45,12 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     }
     const std::string configPath = ProgramConfigPath(program.settings);
     LoadConfigurationAtStart(program, configPath);
+    // With a window to come, the guards' questions are windows too, so that a program
+    // started from the desktop can ask for its password.
+    Toolkit toolkit;
+    if (program.settings.WindowHidden == 0 && toolkit.Start()) {
+        dialogs.UseWindows(nullptr);
+    }
     InstanceLock instance(InstanceLockFolder());
     if (!PassStartupGuards(program, instance)) {
         return kExitRefused;

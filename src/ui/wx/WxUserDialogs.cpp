@@ -1,7 +1,10 @@
 #include "ui/wx/WxUserDialogs.h"
 
+#include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/msgdlg.h>
-#include <wx/textdlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include "ui/wx/WxText.h"
 
@@ -25,6 +28,31 @@ long IconStyle(MessageIcon icon) {
 wxString Caption(const std::string& title) {
     return title.empty() ? wxString("Fehler") : ToWx(title);
 }
+
+// The program's one-line input: 300 x 130, centred on the screen, the prompt, the field
+// and "OK"; Enter confirms, ESC cancels.
+class TextInputDialog : public wxDialog {
+  public:
+    TextInputDialog(wxWindow* parent, const wxString& title, const wxString& prompt,
+                    const wxString& proposal)
+        : wxDialog(parent, wxID_ANY, title) {
+        SetClientSize(300, 130);
+        new wxStaticText(this, wxID_ANY, prompt, wxPoint(10, 10), wxSize(280, 40),
+                         wxST_NO_AUTORESIZE);
+        field_ = new wxTextCtrl(this, wxID_ANY, proposal, wxPoint(10, 55), wxSize(280, 26),
+                                wxTE_PROCESS_ENTER);
+        auto* ok = new wxButton(this, wxID_OK, "OK", wxPoint(110, 92), wxSize(80, 28));
+        ok->SetDefault();
+        field_->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { EndModal(wxID_OK); });
+        SetEscapeId(wxID_CANCEL);
+        field_->SetFocus();
+        CentreOnScreen();
+    }
+    wxString Value() const { return field_->GetValue(); }
+
+  private:
+    wxTextCtrl* field_;
+};
 
 }  // namespace
 
@@ -53,6 +81,7 @@ bool WxUserDialogs::AskYesNo(const std::string& text, const std::string& title) 
         return fallback_.AskYesNo(text, title);
     }
     wxMessageDialog dialog(parent_, ToWx(text), Caption(title), wxYES_NO | wxICON_NONE);
+    dialog.SetYesNoLabels("&Ja", "&Nein");
     return dialog.ShowModal() == wxID_YES;
 }
 
@@ -61,8 +90,8 @@ std::string WxUserDialogs::AskText(const std::string& title, const std::string& 
     if (!windows_) {
         return fallback_.AskText(title, prompt, proposal);
     }
-    wxTextEntryDialog dialog(parent_, ToWx(prompt), ToWx(title), ToWx(proposal));
-    return dialog.ShowModal() == wxID_OK ? FromWx(dialog.GetValue()) : std::string();
+    TextInputDialog dialog(parent_, ToWx(title), ToWx(prompt), ToWx(proposal));
+    return dialog.ShowModal() == wxID_OK ? FromWx(dialog.Value()) : std::string();
 }
 
 }  // namespace quorvex
