@@ -3,6 +3,8 @@
 #include "app/StartupGuards.h"
 #include "app/StartupSteps.h"
 #include "app/SystemErrorReport.h"
+#include "app/Toolkit.h"
+#include "app/WindowedProgram.h"
 #include "config/CommandLine.h"
 #include "config/JobList.h"
 #include "config/Settings.h"
@@ -13,6 +15,7 @@
 #include "run/Program.h"
 #include "run/RunDriver.h"
 #include "ui/ConsoleDialogs.h"
+#include "ui/wx/WxUserDialogs.h"
 
 namespace quorvex {
 
@@ -27,7 +30,8 @@ void SetDefaults(Program& program) {
 }  // namespace
 
 int RunQuorvex(const std::vector<std::string>& arguments) {
-    ConsoleDialogs dialogs;
+    ConsoleDialogs console;
+    WxUserDialogs dialogs(console);
     NullSyncDisplay display;
     NullEventPump pump;
     Program program(dialogs, display, pump);
@@ -41,15 +45,20 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     }
     const std::string configPath = ProgramConfigPath(program.settings);
     LoadConfigurationAtStart(program, configPath);
+    // With a window to come, the guards' questions are windows too, so that a program
+    // started from the desktop can ask for its password.
+    Toolkit toolkit;
+    if (program.settings.WindowHidden == 0 && toolkit.Start()) {
+        dialogs.UseWindows(nullptr);
+    }
     InstanceLock instance(InstanceLockFolder());
     if (!PassStartupGuards(program, instance)) {
         return kExitRefused;
     }
     if (program.settings.WindowHidden == 0) {
-        program.log.Debug("Konnte Fenster nicht erstellen!");
-        dialogs.ShowMessage("Konnte Fenster nicht aufbauen!", "Quorvex", MessageIcon::Error);
-        return kExitRefused;
+        return RunInWindow(program, dialogs, configPath, DefaultWindowServices());
     }
+    // -nowin: the toolkit is never started, so this works without a display.
     program.log.Debug("Fenster erstellt");
     if (BuildCommandLineJob(program.settings, CurrentDateValue(), program.jobs) &&
         program.settings.AutoStart == 1) {

@@ -30,7 +30,7 @@ class ConfigBinaryTest : public ::testing::Test {
     test::ProcessResult Run(const std::vector<std::string>& arguments) {
         std::vector<std::string> command{program};
         command.insert(command.end(), arguments.begin(), arguments.end());
-        return test::RunProcess(command, test::InFolder(dir / "work"));
+        return test::RunProcess(command, test::WithoutDisplay(test::InFolder(dir / "work")));
     }
     void ExpectIniUntouched() {
         EXPECT_EQ(test::ReadFile(IniPath()), kHandEditedIni);

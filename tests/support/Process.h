@@ -24,6 +24,13 @@ inline ProcessOptions InFolder(const std::string& folder) {
     return options;
 }
 
+// The same options for a program that must find no display, as on a server.
+inline ProcessOptions WithoutDisplay(ProcessOptions options) {
+    options.environment.push_back("DISPLAY=");
+    options.environment.push_back("WAYLAND_DISPLAY=");
+    return options;
+}
+
 // Runs a program to its end and collects what it printed.
 ProcessResult RunProcess(const std::vector<std::string>& command,
                          const ProcessOptions& options = {});

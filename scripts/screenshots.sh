@@ -1,0 +1,18 @@
+#!/bin/sh
+# Photographs the main window's pages, the pause window and the statistics window into
+# docs/screenshots under a virtual display. Needs ImageMagick's "import"; when twm is
+# installed it draws the title bars.
+set -e
+here=$(cd "$(dirname "$0")/.." && pwd)
+"$here/scripts/build.sh" "$here/build" >/dev/null
+mkdir -p "$here/docs/screenshots"
+settings=$(mktemp)
+trap 'rm -f "$settings"' EXIT
+printf 'RandomPlacement\nUsePPosition "on"\nNoGrabServer\nDecorateTransients\nBorderWidth 1\n' \
+    >"$settings"
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    if command -v twm >/dev/null; then
+        twm -f "$2" >/dev/null 2>&1 &
+        sleep 1
+    fi
+    "$1/build/tools/quorvex_screenshots" "$1/docs/screenshots"' sh "$here" "$settings"

@@ -1,0 +1,99 @@
+#include "app/WindowSession.h"
+
+#include <wx/app.h>
+
+#include <algorithm>
+
+#include "platform/Ticks.h"
+#include "run/RunDriver.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr int kIdleWait = 50;
+
+}  // namespace
+
+WindowSession::WindowSession(Program& program, WxUserDialogs& dialogs)
+    : program_(program), dialogs_(dialogs) {}
+
+WindowSession::~WindowSession() {
+    Close();
+}
+
+bool WindowSession::Open(WindowServices services) {
+    if (!services.run) {
+        // Every run of the session counts towards the exit status; the worst one stays.
+        services.run = [this]() {
+            program_.exitStatus =
+                std::max(program_.exitStatus, ExitStatusAfter(RunAllJobs(program_)));
+        };
+    }
+    if (!toolkit_.Start()) {
+        program_.log.Debug("Konnte Fenster nicht erstellen!");
+        dialogs_.ShowMessage("Konnte Fenster nicht aufbauen!", "Quorvex", MessageIcon::Error);
+        return false;
+    }
+    loop_ = std::make_unique<wxGUIEventLoop>();
+    activation_ = std::make_unique<wxEventLoopActivator>(loop_.get());
+    window_ = new MainWindow(program_, std::move(services));
+    program_.log.Debug("Fenster erstellt");
+    pump_ = std::make_unique<WxEventPump>(*window_);
+    display_ = std::make_unique<WxSyncDisplay>(*window_, *pump_);
+    previousDisplay_ = program_.display;
+    previousPump_ = program_.pump;
+    program_.display = display_.get();
+    program_.pump = pump_.get();
+    dialogs_.UseWindows(window_);
+    if (program_.settings.WindowHidden == 0) {
+        window_->Show();
+    }
+    display_->RefreshStatisticsLabels();
+    pump_->FlushAll();
+    return true;
+}
+
+void WindowSession::RunBusy(const std::function<void()>& work) {
+    BusyScope busy(window_->Gate());
+    work();
+}
+
+bool WindowSession::MainLoopPass() {
+    SleepMilliseconds(1);
+    HandlerGate& gate = window_->Gate();
+    gate.TakeHandled();
+    // An idle window waits for its next event instead of waking a thousand times a second.
+    pump_->DispatchOne(kIdleWait);
+    if (gate.TakeHandled()) {
+        display_->RefreshStatisticsLabels();
+        pump_->FlushAll();
+    }
+    const Settings& settings = program_.settings;
+    return !window_->CloseRequested() && settings.ExitAfterRun == 0 && settings.WindowHidden == 0;
+}
+
+void WindowSession::RunMainLoop() {
+    while (MainLoopPass()) {
+    }
+}
+
+void WindowSession::Close() {
+    if (window_ == nullptr) {
+        return;
+    }
+    program_.display = previousDisplay_;
+    program_.pump = previousPump_;
+    dialogs_.UseFallback();
+    display_.reset();
+    pump_.reset();
+    window_->Destroy();
+    window_ = nullptr;
+    if (wxTheApp != nullptr) {
+        wxTheApp->ProcessIdle();
+    }
+    activation_.reset();
+    loop_.reset();
+}
+
+}  // namespace quorvex

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <wx/evtloop.h>
+
+#include <functional>
+#include <memory>
+
+#include "app/Toolkit.h"
+#include "run/Program.h"
+#include "ui/wx/MainWindow.h"
+#include "ui/wx/WxEventPump.h"
+#include "ui/wx/WxSyncDisplay.h"
+#include "ui/wx/WxUserDialogs.h"
+
+namespace quorvex {
+
+// The interactive part of the program: the toolkit, the main window and what a run
+// writes to and pumps through. While it is open, the Program's display and pump are the
+// window's, and message boxes are windows.
+class WindowSession {
+  public:
+    WindowSession(Program& program, WxUserDialogs& dialogs);
+    ~WindowSession();
+    WindowSession(const WindowSession&) = delete;
+    WindowSession& operator=(const WindowSession&) = delete;
+
+    // Starts the toolkit and builds the main window with its initial states. When that
+    // fails the user is told "Konnte Fenster nicht aufbauen!" and false comes back.
+    // Without a run service of their own, the buttons start the run driver.
+    bool Open(WindowServices services);
+
+    MainWindow& Window() { return *window_; }
+    WxEventPump& Pump() { return *pump_; }
+    WxSyncDisplay& Display() { return *display_; }
+
+    // Work that pumps the window's events itself, such as the autostarted run: the
+    // window's handlers only record what happens meanwhile.
+    void RunBusy(const std::function<void()>& work);
+
+    // Dispatches the window's events until it is closed, ExitAfterRun is set or the
+    // window is hidden (then after one pass).
+    void RunMainLoop();
+    // One pass of the main loop; false when the loop ends.
+    bool MainLoopPass();
+
+  private:
+    void Close();
+
+    Program& program_;
+    WxUserDialogs& dialogs_;
+    Toolkit toolkit_;
+    std::unique_ptr<wxGUIEventLoop> loop_;
+    std::unique_ptr<wxEventLoopActivator> activation_;
+    MainWindow* window_ = nullptr;
+    std::unique_ptr<WxSyncDisplay> display_;
+    std::unique_ptr<WxEventPump> pump_;
+    SyncDisplay* previousDisplay_ = nullptr;
+    EventPump* previousPump_ = nullptr;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,17 @@
+#include "ui/JobEditor.h"
+
+namespace quorvex {
+
+void DropUnsavedJob(JobList& jobs) {
+    const SyncJob* job = jobs.Current();
+    if (job != nullptr && job->Source.empty()) {
+        jobs.DeleteCurrent();
+    }
+}
+
+bool CancellingJobEditor::Open(const std::string&) {
+    DropUnsavedJob(jobs_);
+    return true;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,40 @@
+#include "ui/wx/ColourBar.h"
+
+#include <wx/dcbuffer.h>
+#include <wx/settings.h>
+
+#include <algorithm>
+
+namespace quorvex {
+
+ColourBar::ColourBar(wxWindow* parent, const wxPoint& position, const wxSize& size,
+                     const wxColour& fill)
+    : wxWindow(parent, wxID_ANY, position, size, wxBORDER_NONE), fill_(fill) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Bind(wxEVT_PAINT, &ColourBar::OnPaint, this);
+}
+
+void ColourBar::SetPercent(int percent) {
+    percent = std::clamp(percent, 0, 100);
+    if (percent != percent_) {
+        percent_ = percent;
+        Refresh(false);
+    }
+}
+
+void ColourBar::OnPaint(wxPaintEvent&) {
+    wxAutoBufferedPaintDC dc(this);
+    const wxSize size = GetClientSize();
+    dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+    dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW)));
+    dc.DrawRectangle(0, 0, size.x, size.y);
+    const int inner = size.x - 4;
+    const int filled = inner * percent_ / 100;
+    if (filled > 0) {
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(fill_));
+        dc.DrawRectangle(2, 2, filled, size.y - 4);
+    }
+}
+
+}  // namespace quorvex

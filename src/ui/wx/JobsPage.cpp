@@ -1,0 +1,165 @@
+#include "ui/wx/JobsPage.h"
+
+#include "platform/TextFormat.h"
+#include "ui/JobDetails.h"
+#include "ui/JobListActions.h"
+#include "ui/wx/PageLayout.h"
+#include "ui/wx/WxText.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr const char* kListTip = "Liste aller Syncronisations-Jobs";
+constexpr int kButtonHeight = 24;
+constexpr int kListTop = RowTop(0) + kButtonHeight + 4;
+constexpr int kListHeight = 90;
+constexpr int kDetailsTop = kListTop + kListHeight + 4;
+constexpr int kDetailsHeight = 120;
+
+}  // namespace
+
+JobsPage::JobsPage(wxWindow* parent, WindowContext& context)
+    : wxPanel(parent), context_(context), cancellingEditor_(context.program.jobs) {
+    const int third = kPageWidth / 3;
+    add_ = MakeButton(this, "Eintrag hinzufügen", "Syncronisations-Job hinzufügen", kPageLeft,
+                      RowTop(0), third - 2, kButtonHeight);
+    delete_ = MakeButton(this, "Eintrag löschen",
+                         "Syncronisations-Job entfernen. Gedrückte SHIFT-Taste löscht komplete "
+                         "Liste",
+                         kPageLeft + third, RowTop(0), third - 2, kButtonHeight);
+    edit_ = MakeButton(this, "Eintrag ändern", "Syncronisations-Job editieren",
+                       kPageLeft + 2 * third, RowTop(0), third, kButtonHeight);
+
+    list_ = new wxListCtrl(this, wxID_ANY, wxPoint(kPageLeft, kListTop),
+                           wxSize(kPageWidth, kListHeight),
+                           wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
+    list_->EnableCheckBoxes();
+    list_->AppendColumn("Job-Titel", wxLIST_FORMAT_LEFT, 220);
+    list_->AppendColumn("Erfasst", wxLIST_FORMAT_LEFT, 115);
+    SetTip(list_, kListTip);
+
+    details_ = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(kPageLeft, kDetailsTop),
+                              wxSize(kPageWidth, kDetailsHeight), wxTE_MULTILINE | wxTE_READONLY);
+
+    HandlerGate& gate = context_.gate;
+    gate.Bind(add_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdd(); });
+    gate.Bind(delete_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnDelete(); });
+    gate.Bind(edit_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnEdit(); });
+    BindListEvents();
+}
+
+void JobsPage::BindListEvents() {
+    HandlerGate& gate = context_.gate;
+    const auto changed = [this](wxListEvent& event) {
+        event.Skip();
+        if (!redrawing_) {
+            OnListChanged();
+        }
+    };
+    for (const auto& type :
+         {wxEVT_LIST_ITEM_SELECTED, wxEVT_LIST_ITEM_DESELECTED, wxEVT_LIST_ITEM_CHECKED,
+          wxEVT_LIST_ITEM_UNCHECKED, wxEVT_LIST_KEY_DOWN}) {
+        gate.Bind(list_, type, changed);
+    }
+    gate.Bind(list_, wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnActivated(); });
+    // A double click on a row activates it; one on the empty part arrives here.
+    list_->Bind(wxEVT_LEFT_DCLICK, &JobsPage::OnDoubleClick, this);
+}
+
+JobEditor& JobsPage::Editor() {
+    return context_.services.jobEditor != nullptr ? *context_.services.jobEditor
+                                                  : cancellingEditor_;
+}
+
+long JobsPage::SelectedRow() const {
+    return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+}
+
+std::vector<std::uint8_t> JobsPage::RowStates() const {
+    std::vector<std::uint8_t> states;
+    const long selected = SelectedRow();
+    for (long row = 0; row < list_->GetItemCount(); ++row) {
+        const int ticked = list_->IsItemChecked(row) ? kJobTicked : 0;
+        states.push_back(static_cast<std::uint8_t>(ticked + (row == selected ? kJobSelected : 0)));
+    }
+    return states;
+}
+
+void JobsPage::Redraw() {
+    redrawing_ = true;
+    list_->DeleteAllItems();
+    details_->Clear();
+    JobList& jobs = context_.program.jobs;
+    const std::string& mask = context_.program.settings.DateDisplayMask;
+    jobs.ResetCursor();
+    long row = 0;
+    while (const SyncJob* job = jobs.Next()) {
+        list_->InsertItem(row, ToWx(job->Title));
+        list_->SetItem(row, 1, ToWx(FormatDate(mask, job->Created)));
+        list_->CheckItem(row, job->IsActive());
+        ++row;
+    }
+    redrawing_ = false;
+}
+
+void JobsPage::Lock(bool locked) {
+    for (wxWindow* control : {static_cast<wxWindow*>(add_), static_cast<wxWindow*>(delete_),
+                              static_cast<wxWindow*>(edit_), static_cast<wxWindow*>(list_)}) {
+        control->Enable(!locked);
+    }
+}
+
+void JobsPage::OnAdd() {
+    context_.program.log.Debug("Button: AddJob");
+    AddJob(context_.program.jobs, Editor(), "Job hinzufügen");
+    Redraw();
+}
+
+void JobsPage::OnDelete() {
+    context_.program.log.Debug("Button: DeleteJob");
+    const bool shift = context_.services.shiftDown && context_.services.shiftDown();
+    if (DeleteJobs(context_.program.jobs, *context_.program.dialogs, shift, SelectedRow())) {
+        Redraw();
+    }
+}
+
+void JobsPage::OnEdit() {
+    context_.program.log.Debug("Button: EditBatch");
+    if (EditSelectedJob(context_.program.jobs, Editor(), *context_.program.dialogs,
+                        SelectedRow())) {
+        Redraw();
+    }
+}
+
+void JobsPage::OnListChanged() {
+    JobList& jobs = context_.program.jobs;
+    TakeRowStates(jobs, RowStates());
+    const long row = SelectedRow();
+    if (row >= 0 && jobs.Select(static_cast<std::size_t>(row)) != nullptr) {
+        details_->ChangeValue(
+            ToWx(JobDetailsText(*jobs.Current(), context_.program.settings.DateDisplayMask)));
+    } else {
+        SetTip(list_, kListTip);
+    }
+}
+
+void JobsPage::OnActivated() {
+    const long row = SelectedRow();
+    if (row >= 0) {
+        EditSelectedJob(context_.program.jobs, Editor(), *context_.program.dialogs, row);
+    } else {
+        AddJob(context_.program.jobs, Editor(), "Neuen Job hinzufügen");
+    }
+    Redraw();
+}
+
+void JobsPage::OnDoubleClick(wxMouseEvent& event) {
+    event.Skip();
+    int flags = 0;
+    if (list_->HitTest(event.GetPosition(), flags) == wxNOT_FOUND && context_.gate.Enter()) {
+        OnActivated();
+    }
+}
+
+}  // namespace quorvex

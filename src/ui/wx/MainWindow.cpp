@@ -1,0 +1,251 @@
+#include "ui/wx/MainWindow.h"
+
+#include <wx/accel.h>
+#include <wx/settings.h>
+#include <wx/statusbr.h>
+
+#include "config/ProductInfo.h"
+#include "platform/DateTime.h"
+#include "platform/TextFormat.h"
+#include "ui/wx/JpegImage.h"
+#include "ui/wx/PageLayout.h"
+#include "ui/wx/WxText.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr int kStatusWidths[] = {230, 170, 133, 133, 134};
+constexpr int kButtonTop = 510;
+constexpr int kButtonHeight = 30;
+
+// The status bar's narrow fields show the addresses without "https://".
+std::string WithoutScheme(const std::string& address) {
+    const std::size_t scheme = address.find("://");
+    return scheme == std::string::npos ? address : address.substr(scheme + 3);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Program& program, WindowServices services)
+    : wxFrame(nullptr, wxID_ANY, ToWx(kProductTitle), wxDefaultPosition, wxDefaultSize,
+              wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
+      program_(program),
+      services_(std::move(services)),
+      fonts_(LoadWindowFonts()),
+      context_{program_, services_, gate_, fonts_} {
+    wxIcon icon;
+    icon.CopyFromBitmap(wxBitmap(IconImage()));
+    SetIcon(icon);
+    SetFont(fonts_.normal);
+    BuildStatusBar();
+    SetClientSize(kNarrowWidth, kClientHeight - GetStatusBar()->GetSize().y);
+    client_ = new wxPanel(this, wxID_ANY, wxPoint(0, 0), wxSize(kWideWidth, kClientHeight));
+    BuildLogo();
+    BuildPages();
+    BuildStatusAndButtons();
+    changes_ =
+        std::make_unique<ChangeTreeView>(client_, wxPoint(410, 5), wxSize(380, kClientHeight - 35));
+    BindEvents();
+    const int screenWidth = wxSystemSettings::GetMetric(wxSYS_SCREEN_X);
+    const int screenHeight = wxSystemSettings::GetMetric(wxSYS_SCREEN_Y);
+    Move((screenWidth - kWideWidth) / 2, (screenHeight - kClientHeight) / 2);
+}
+
+void MainWindow::BuildStatusBar() {
+    wxStatusBar* bar = CreateStatusBar(static_cast<int>(std::size(kStatusWidths)));
+    bar->SetFont(fonts_.normal);
+    bar->SetStatusWidths(static_cast<int>(std::size(kStatusWidths)), kStatusWidths);
+    SetStatusText(ToWx(MakerLine(CurrentDateValue())), 1);
+    SetStatusText(ToWx(WithoutScheme(kWebAddress)), 2);
+    SetStatusText(ToWx(WithoutScheme(kForumAddress)), 3);
+    SetStatusText(ToWx(WithoutScheme(kProductAddress)), 4);
+}
+
+void MainWindow::BuildLogo() {
+    logo_ = new ClickableImage(client_, wxPoint(10, 5), wxBitmap(LogoImage()));
+    logo_->OnClick([this]() {
+        if (gate_.Enter()) {
+            OpenWebSite(context_);
+        }
+    });
+}
+
+void MainWindow::BuildPages() {
+    pages_ = new TabbedPages(client_, wxPoint(10, 70), wxSize(380, 300));
+    wxWindow* parent = pages_->PageParent();
+    jobsPage_ = new JobsPage(parent, context_);
+    optionsPage_ = new OptionsPage(parent, context_);
+    expertPage_ = new ExpertPage(parent, context_);
+    statisticsPage_ = new StatisticsPage(parent);
+    infoPage_ = new InfoPage(parent, context_);
+    pages_->AddPage(jobsPage_, "1. Jobs");
+    pages_->AddPage(optionsPage_, "2. Optionen");
+    pages_->AddPage(expertPage_, "3. Expertenmodus");
+    pages_->AddPage(statisticsPage_, "4. Statistik");
+    pages_->AddPage(infoPage_, ToWx("- Info über -"));
+}
+
+void MainWindow::BuildStatusAndButtons() {
+    fileStatus_ = std::make_unique<StatusFrame>(
+        client_, "Datei-Status", "Der Balken zeigt den Fortschritt der aktuellen Datei.",
+        wxPoint(10, 375), wxSize(380, 65), wxColour(255, 200, 100));
+    jobStatus_ = std::make_unique<StatusFrame>(
+        client_, "Job-Status",
+        "Der Balken zeigt den Gesamtfortschritt des aktuellen Syncronisations-Jobs",
+        wxPoint(10, 440), wxSize(380, 65), wxColour(255, 128, 0));
+
+    runButton_ = MakeButton(client_, "START!", "Starten Sie hier die Syncronisation!", 10,
+                            kButtonTop, 100, kButtonHeight, kRunButtonId);
+    runButton_->SetFont(fonts_.caption);
+    previewButton_ = MakeButton(client_, "Vorschau",
+                                "Die Vorschau prüft den Datenbestand und den erforderlichen "
+                                "Speicherplatz. Es werden keine Dateien kopiert oder gelöscht.",
+                                120, kButtonTop, 100, kButtonHeight, kPreviewButtonId);
+    batchButton_ = MakeButton(client_, "Batchfile anlegen",
+                              "Die aktuelle Job-Liste wird als Stapeldatei/Batchdatei (.bat) "
+                              "gespeichert",
+                              230, kButtonTop, 100, kButtonHeight);
+    moreButton_ = new wxToggleButton(client_, wxID_ANY, "Mehr >>", wxPoint(340, kButtonTop),
+                                     wxSize(50, kButtonHeight));
+    SetTip(moreButton_, "Aktivieren sie hier die Dateiliste für jeden Job.");
+}
+
+void MainWindow::BindEvents() {
+    gate_.Bind(runButton_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnStart(); });
+    gate_.Bind(previewButton_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnPreview(); });
+    gate_.Bind(moreButton_, wxEVT_TOGGLEBUTTON, [this](wxCommandEvent&) { OnMore(); });
+    // While a job runs, the pause and abort handling asks what these meant.
+    const auto recordWhileBusy = [this](PumpEvent meaning) {
+        return [this, meaning](wxCommandEvent& event) {
+            Record(meaning);
+            event.Skip();
+        };
+    };
+    runButton_->Bind(wxEVT_BUTTON, recordWhileBusy(PumpEvent::RunButton));
+    previewButton_->Bind(wxEVT_BUTTON, recordWhileBusy(PumpEvent::PreviewButton));
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Record(PumpEvent::EscapeKey); }, kEscapeCommand);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Record(PumpEvent::PauseKey); }, kPauseCommand);
+    wxAcceleratorEntry shortcuts[2];
+    shortcuts[0].Set(wxACCEL_NORMAL, WXK_ESCAPE, kEscapeCommand);
+    shortcuts[1].Set(wxACCEL_NORMAL, WXK_PAUSE, kPauseCommand);
+    SetAcceleratorTable(wxAcceleratorTable(2, shortcuts));
+    Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
+}
+
+void MainWindow::OnClose(wxCloseEvent& event) {
+    // The window goes only when the main loop ends; during a run closing means abort.
+    if (event.CanVeto()) {
+        event.Veto();
+    }
+    if (gate_.Busy()) {
+        Record(PumpEvent::CloseRequest);
+    } else {
+        closeRequested_ = true;
+    }
+}
+
+void MainWindow::OnStart() {
+    Settings& settings = program_.settings;
+    program_.log.Debug("Button: Start Sync...");
+    settings.AbortRequested = 0;
+    settings.ExitAfterRun = 0;
+    if (!optionsPage_->LongTerm()->GetValue()) {
+        BusyScope busy(gate_);
+        if (services_.run) {
+            services_.run();
+        }
+        return;
+    }
+    if (LeadingInteger(FromField(optionsPage_->Minutes())) > 1440) {
+        program_.dialogs->ShowMessage("Dauerbetriebs-Zeit zu lang! Max 1440 Minuten (24 Stunden)",
+                                      "Quorvex", MessageIcon::Error);
+        optionsPage_->Minutes()->ChangeValue("30");
+        return;
+    }
+    if (services_.longTermLoop) {
+        {
+            BusyScope busy(gate_);
+            services_.longTermLoop();
+        }
+        program_.dialogs->ShowMessage("Dauerbetrieb wurde eingestellt.", "Quorvex",
+                                      MessageIcon::Information);
+    }
+}
+
+void MainWindow::OnPreview() {
+    Settings& settings = program_.settings;
+    program_.log.Debug("Button: Preview");
+    settings.PreviewRun = 1;
+    {
+        BusyScope busy(gate_);
+        if (services_.run) {
+            services_.run();
+        }
+    }
+    settings.PreviewRun = 0;
+    settings.AbortRequested = 0;
+}
+
+void MainWindow::OnMore() {
+    const bool widened = moreButton_->GetValue();
+    SetClientSize(widened ? kWideWidth : kNarrowWidth, GetClientSize().y);
+    moreButton_->SetLabel(widened ? "<< Mehr" : "Mehr >>");
+    program_.log.Debug("Button: MEHR>>");
+}
+
+void MainWindow::LockControls(bool locked) {
+    jobsPage_->Lock(locked);
+    optionsPage_->Lock(locked);
+    expertPage_->Lock(locked);
+    for (wxWindow* control :
+         {static_cast<wxWindow*>(batchButton_), static_cast<wxWindow*>(moreButton_),
+          static_cast<wxWindow*>(runButton_), static_cast<wxWindow*>(previewButton_)}) {
+        control->Enable(!locked);
+    }
+    KeepKeyboard();
+}
+
+// ESC and PAUSE reach the window only through a focused control that takes keys. Where
+// disabling the focused control leaves the window without one, the run button takes the
+// focus, or the logo while the run buttons are locked too.
+void MainWindow::KeepKeyboard() {
+    wxWindow* focused = FindFocus();
+    if (focused != nullptr && (focused->IsEnabled() || wxGetTopLevelParent(focused) != this)) {
+        return;
+    }
+    if (runButton_->IsEnabled()) {
+        runButton_->SetFocus();
+    } else {
+        logo_->SetFocus();
+    }
+}
+
+void MainWindow::SetRunButtonLabels(const wxString& runLabel, const wxString& previewLabel) {
+    runButton_->SetLabel(runLabel);
+    previewButton_->SetLabel(previewLabel);
+}
+
+void MainWindow::EnableRunButtons(bool enabled) {
+    runButton_->Enable(enabled);
+    previewButton_->Enable(enabled);
+    KeepKeyboard();
+}
+
+void MainWindow::EnableAfterRun() {
+    for (wxWindow* control :
+         {static_cast<wxWindow*>(runButton_), static_cast<wxWindow*>(batchButton_),
+          static_cast<wxWindow*>(jobsPage_->AddButton()),
+          static_cast<wxWindow*>(jobsPage_->DeleteButton()), static_cast<wxWindow*>(moreButton_),
+          static_cast<wxWindow*>(jobsPage_->List())}) {
+        control->Enable();
+    }
+}
+
+std::string MainWindow::FromField(wxTextCtrl* field) {
+    return FromWx(field->GetValue());
+}
+
+}  // namespace quorvex

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <wx/button.h>
+#include <wx/frame.h>
+#include <wx/tglbtn.h>
+
+#include <memory>
+
+#include "ui/EventPump.h"
+#include "ui/wx/ChangeTreeView.h"
+#include "ui/wx/ClickableImage.h"
+#include "ui/wx/ExpertPage.h"
+#include "ui/wx/InfoPage.h"
+#include "ui/wx/JobsPage.h"
+#include "ui/wx/OptionsPage.h"
+#include "ui/wx/StatisticsPage.h"
+#include "ui/wx/StatusFrame.h"
+#include "ui/wx/TabbedPages.h"
+#include "ui/wx/WindowContext.h"
+
+namespace quorvex {
+
+// Ids the pause and abort handling recognises.
+constexpr int kPauseCommand = 19;
+constexpr int kEscapeCommand = 27;
+constexpr int kRunButtonId = 12;
+constexpr int kPreviewButtonId = 13;
+
+// Page indices of the tab control.
+constexpr int kJobsPageIndex = 0;
+constexpr int kOptionsPageIndex = 1;
+constexpr int kExpertPageIndex = 2;
+constexpr int kStatisticsPageIndex = 3;
+constexpr int kInfoPageIndex = 4;
+
+constexpr int kNarrowWidth = 400;
+constexpr int kWideWidth = 800;
+constexpr int kClientHeight = 570;
+
+// The program's one main window: logo, five pages, status frames, button row, status bar
+// and, when widened, the tree of changes.
+class MainWindow : public wxFrame {
+  public:
+    MainWindow(Program& program, WindowServices services);
+
+    HandlerGate& Gate() { return gate_; }
+    WindowServices& Services() { return services_; }
+
+    // What the last dispatched events meant to a running job (ESC, PAUSE, the run buttons,
+    // the close box); PumpEvent::None when nothing of that kind happened.
+    PumpEvent TakeRecorded() { return gate_.TakeRecorded(); }
+    // The close box was used while the window was idle: the main loop ends.
+    bool CloseRequested() const { return closeRequested_; }
+
+    // The run's window steps.
+    void LockControls(bool locked);
+    void SetRunButtonLabels(const wxString& runLabel, const wxString& previewLabel);
+    void EnableRunButtons(bool enabled);
+    // After a run: start, batch export, adding and removing jobs, the toggle and the list.
+    void EnableAfterRun();
+    void ShowPage(int index) { pages_->SetSelection(index); }
+    void RedrawJobList() { jobsPage_->Redraw(); }
+    bool Widened() const { return moreButton_->GetValue(); }
+
+    StatusFrame& FileStatus() { return *fileStatus_; }
+    StatusFrame& JobStatus() { return *jobStatus_; }
+    ChangeTreeView& Changes() { return *changes_; }
+
+    TabbedPages& Pages() { return *pages_; }
+    JobsPage& Jobs() { return *jobsPage_; }
+    OptionsPage& Options() { return *optionsPage_; }
+    ExpertPage& Expert() { return *expertPage_; }
+    StatisticsPage& Statistics() { return *statisticsPage_; }
+    InfoPage& Info() { return *infoPage_; }
+    wxButton* RunButton() { return runButton_; }
+    wxButton* PreviewButton() { return previewButton_; }
+    wxButton* BatchButton() { return batchButton_; }
+    wxToggleButton* MoreButton() { return moreButton_; }
+    ClickableImage* Logo() { return logo_; }
+
+    // Texts the configuration keeps at exit.
+    std::string LogFolderText() { return FromField(expertPage_->LogFolder()); }
+    std::string TimeDifferenceText() { return FromField(expertPage_->TimeDifference()); }
+
+  private:
+    void BuildLogo();
+    void BuildPages();
+    void BuildStatusAndButtons();
+    void BuildStatusBar();
+    void BindEvents();
+    void Record(PumpEvent event) { gate_.Record(event); }
+    void KeepKeyboard();
+    void OnStart();
+    void OnPreview();
+    void OnMore();
+    void OnClose(wxCloseEvent& event);
+    static std::string FromField(wxTextCtrl* field);
+
+    Program& program_;
+    WindowServices services_;
+    WindowFonts fonts_;
+    HandlerGate gate_;
+    WindowContext context_;
+    bool closeRequested_ = false;
+
+    wxPanel* client_ = nullptr;
+    ClickableImage* logo_ = nullptr;
+    TabbedPages* pages_ = nullptr;
+    JobsPage* jobsPage_ = nullptr;
+    OptionsPage* optionsPage_ = nullptr;
+    ExpertPage* expertPage_ = nullptr;
+    StatisticsPage* statisticsPage_ = nullptr;
+    InfoPage* infoPage_ = nullptr;
+    std::unique_ptr<StatusFrame> fileStatus_;
+    std::unique_ptr<StatusFrame> jobStatus_;
+    std::unique_ptr<ChangeTreeView> changes_;
+    wxButton* runButton_ = nullptr;
+    wxButton* previewButton_ = nullptr;
+    wxButton* batchButton_ = nullptr;
+    wxToggleButton* moreButton_ = nullptr;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,121 @@
+#include "ui/wx/TabbedPages.h"
+
+#include <wx/dcbuffer.h>
+#include <wx/settings.h>
+
+namespace quorvex {
+
+namespace {
+
+constexpr int kTabPadding = 8;  // left and right of each label
+constexpr int kRaise = 2;       // the selected tab stands this much higher
+
+}  // namespace
+
+TabbedPages::TabbedPages(wxWindow* parent, const wxPoint& position, const wxSize& size)
+    : wxPanel(parent, wxID_ANY, position, size, wxTAB_TRAVERSAL | wxWANTS_CHARS) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    book_ = new wxSimplebook(this, wxID_ANY, wxPoint(2, kTabHeight + 1),
+                             wxSize(size.x - 4, size.y - kTabHeight - 3));
+    Bind(wxEVT_PAINT, &TabbedPages::OnPaint, this);
+    Bind(wxEVT_LEFT_DOWN, &TabbedPages::OnLeftDown, this);
+    Bind(wxEVT_KEY_DOWN, &TabbedPages::OnKey, this);
+}
+
+void TabbedPages::AddPage(wxWindow* page, const wxString& label) {
+    book_->AddPage(page, label, labels_.empty());
+    labels_.push_back(label);
+    Refresh(false);
+}
+
+void TabbedPages::SetSelection(int index) {
+    if (index >= 0 && index < PageCount() && index != GetSelection()) {
+        book_->ChangeSelection(static_cast<size_t>(index));
+        Refresh(false);
+        Update();
+    }
+}
+
+std::vector<wxRect> TabbedPages::TabRects() {
+    std::vector<wxRect> rects;
+    wxClientDC dc(this);
+    dc.SetFont(GetFont());
+    int x = 2;
+    for (const wxString& label : labels_) {
+        const int width = dc.GetTextExtent(label).x + 2 * kTabPadding;
+        rects.emplace_back(x, kRaise, width, kTabHeight - kRaise);
+        x += width;
+    }
+    return rects;
+}
+
+void TabbedPages::OnPaint(wxPaintEvent&) {
+    wxAutoBufferedPaintDC dc(this);
+    const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
+    const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
+    const wxColour dimmed = face.ChangeLightness(92);
+    dc.SetBackground(wxBrush(face));
+    dc.Clear();
+    dc.SetFont(GetFont());
+    const wxSize size = GetClientSize();
+    const std::vector<wxRect> rects = TabRects();
+    const int selected = GetSelection();
+
+    // The page frame; its top line is interrupted under the selected tab.
+    dc.SetPen(wxPen(shadow));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(0, kTabHeight, size.x, size.y - kTabHeight);
+
+    for (int index = 0; index < PageCount(); ++index) {
+        wxRect tab = rects[static_cast<size_t>(index)];
+        const bool isSelected = index == selected;
+        if (isSelected) {
+            tab.Inflate(2, 0);
+            tab.y -= kRaise;
+            tab.height += kRaise;
+        }
+        dc.SetPen(wxPen(shadow));
+        dc.SetBrush(wxBrush(isSelected ? face : dimmed));
+        dc.DrawRoundedRectangle(tab.x, tab.y, tab.width, tab.height + 3, 2);
+        if (isSelected) {
+            dc.SetPen(wxPen(face));
+            dc.DrawLine(tab.x + 1, kTabHeight, tab.GetRight(), kTabHeight);
+            dc.SetPen(wxPen(shadow));
+        } else {
+            dc.DrawLine(tab.x, kTabHeight, tab.GetRight() + 1, kTabHeight);
+        }
+        dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
+        const wxSize text = dc.GetTextExtent(labels_[static_cast<size_t>(index)]);
+        dc.DrawText(labels_[static_cast<size_t>(index)], tab.x + (tab.width - text.x) / 2,
+                    tab.y + (tab.height - text.y) / 2 + 1);
+    }
+    // The page area below the frame line.
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(face));
+    dc.DrawRectangle(1, kTabHeight + 1, size.x - 2, size.y - kTabHeight - 2);
+}
+
+void TabbedPages::OnLeftDown(wxMouseEvent& event) {
+    const std::vector<wxRect> rects = TabRects();
+    for (int index = 0; index < PageCount(); ++index) {
+        if (rects[static_cast<size_t>(index)].Contains(event.GetPosition())) {
+            SetSelection(index);
+            SetFocus();
+            return;
+        }
+    }
+    event.Skip();
+}
+
+void TabbedPages::OnKey(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if (key == WXK_LEFT && GetSelection() > 0) {
+        SetSelection(GetSelection() - 1);
+    } else if (key == WXK_RIGHT && GetSelection() + 1 < PageCount()) {
+        SetSelection(GetSelection() + 1);
+    } else {
+        event.Skip();
+    }
+}
+
+}  // namespace quorvex

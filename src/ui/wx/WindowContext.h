@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "run/Program.h"
+#include "ui/JobEditor.h"
+#include "ui/wx/HandlerGate.h"
+#include "ui/wx/WindowFonts.h"
+
+namespace quorvex {
+
+// What the main window calls outside itself. Tests replace the parts that would leave
+// the process (browsers, folder dialogs) or that are not built yet.
+struct WindowServices {
+    // The run driver, called by "START!" and "Vorschau".
+    std::function<void()> run;
+    // The long-term loop, called by "START!" while the long-term box is ticked.
+    std::function<void()> longTermLoop;
+    // Opens a document or web address (RunExternal).
+    std::function<bool(const std::string&)> openExternal;
+    // A folder selection dialog; the empty text when cancelled.
+    std::function<std::string(const std::string& title, const std::string& start)> chooseFolder;
+    // Whether SHIFT is held down at this moment.
+    std::function<bool()> shiftDown;
+    // The job editor; without one, adding or editing is cancelled at once.
+    JobEditor* jobEditor = nullptr;
+};
+
+// The default services: RunExternal, the toolkit's folder dialog and key state.
+WindowServices DefaultWindowServices();
+
+// What every page of the main window works with.
+struct WindowContext {
+    Program& program;
+    WindowServices& services;
+    HandlerGate& gate;
+    const WindowFonts& fonts;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,102 @@
+#include "ui/wx/WxSyncDisplay.h"
+
+#include "ui/wx/StatisticsWindow.h"
+#include "ui/wx/WxText.h"
+
+namespace quorvex {
+
+void WxSyncDisplay::SetStatusText(int field, const std::string& text) {
+    const wxString value = ToWx(text);
+    if (window_.GetStatusBar()->GetStatusText(field) != value) {
+        window_.SetStatusText(value, field);
+    }
+}
+
+void WxSyncDisplay::SetFileStatus(const std::string& text) {
+    window_.FileStatus().SetText(ToWx(text));
+}
+
+void WxSyncDisplay::SetFileProgress(int percent) {
+    window_.FileStatus().Bar()->SetPercent(percent);
+}
+
+void WxSyncDisplay::SetJobStatus(const std::string& text) {
+    window_.JobStatus().SetText(ToWx(text));
+}
+
+void WxSyncDisplay::SetJobProgress(int percent) {
+    window_.JobStatus().Bar()->SetPercent(percent);
+}
+
+void WxSyncDisplay::SetStatisticsField(StatField field, const std::string& text) {
+    window_.Statistics().SetField(field, ToWx(text));
+}
+
+void WxSyncDisplay::RefreshStatisticsLabels() {
+    window_.Statistics().RefreshLabels();
+}
+
+void WxSyncDisplay::SetWindowTitle(const std::string& title) {
+    const wxString value = ToWx(title);
+    if (window_.GetTitle() != value) {
+        window_.SetTitle(value);
+    }
+}
+
+bool WxSyncDisplay::ChangeListWanted() const {
+    return window_.Widened();
+}
+
+void WxSyncDisplay::ClearChangeTree() {
+    window_.Changes().Clear();
+}
+
+void WxSyncDisplay::AddChangeTreeNode(int level, const std::string& text) {
+    window_.Changes().AddNode(level, ToWx(text));
+}
+
+void WxSyncDisplay::LockControls(bool locked) {
+    window_.LockControls(locked);
+}
+
+void WxSyncDisplay::SetRunButtonLabels(const std::string& runLabel,
+                                       const std::string& previewLabel) {
+    window_.SetRunButtonLabels(ToWx(runLabel), ToWx(previewLabel));
+    window_.EnableRunButtons(true);
+}
+
+void WxSyncDisplay::ShowPage(int index) {
+    window_.ShowPage(index);
+}
+
+void WxSyncDisplay::ShowMainWindow(int command) {
+    switch (command) {
+        case kShowHide:
+            // There is no tray icon to bring a hidden window back, so it is minimised
+            // instead: a run can always be stopped.
+        case kShowMinimised:
+            window_.Iconize(true);
+            break;
+        default:
+            window_.Iconize(false);
+            window_.Show();
+            window_.Raise();
+            break;
+    }
+}
+
+void WxSyncDisplay::EnableAfterRun() {
+    window_.EnableAfterRun();
+}
+
+bool WxSyncDisplay::ShowStatisticsWindow(const RunTotals& totals, bool preview,
+                                         const std::string& logPath) {
+    WindowServices& services = window_.Services();
+    return quorvex::ShowStatisticsWindow(&window_, pump_, totals, preview, [&services, logPath]() {
+        if (services.openExternal) {
+            services.openExternal(logPath);
+        }
+    });
+}
+
+}  // namespace quorvex

@@ -1,0 +1,97 @@
+#include "ui/wx/WxUserDialogs.h"
+
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/msgdlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "ui/wx/WxText.h"
+
+namespace quorvex {
+
+namespace {
+
+long IconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Error:
+            return wxICON_ERROR;
+        case MessageIcon::Information:
+            return wxICON_INFORMATION;
+        case MessageIcon::None:
+            break;
+    }
+    return wxICON_NONE;
+}
+
+// A box without a caption of its own gets the system's default one.
+wxString Caption(const std::string& title) {
+    return title.empty() ? wxString("Fehler") : ToWx(title);
+}
+
+// The program's one-line input: 300 x 130, centred on the screen, the prompt, the field
+// and "OK"; Enter confirms, ESC cancels.
+class TextInputDialog : public wxDialog {
+  public:
+    TextInputDialog(wxWindow* parent, const wxString& title, const wxString& prompt,
+                    const wxString& proposal)
+        : wxDialog(parent, wxID_ANY, title) {
+        SetClientSize(300, 130);
+        new wxStaticText(this, wxID_ANY, prompt, wxPoint(10, 10), wxSize(280, 40),
+                         wxST_NO_AUTORESIZE);
+        field_ = new wxTextCtrl(this, wxID_ANY, proposal, wxPoint(10, 55), wxSize(280, 26),
+                                wxTE_PROCESS_ENTER);
+        auto* ok = new wxButton(this, wxID_OK, "OK", wxPoint(110, 92), wxSize(80, 28));
+        ok->SetDefault();
+        field_->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { EndModal(wxID_OK); });
+        SetEscapeId(wxID_CANCEL);
+        field_->SetFocus();
+        CentreOnScreen();
+    }
+    wxString Value() const { return field_->GetValue(); }
+
+  private:
+    wxTextCtrl* field_;
+};
+
+}  // namespace
+
+void WxUserDialogs::UseWindows(wxWindow* parent) {
+    windows_ = true;
+    parent_ = parent;
+}
+
+void WxUserDialogs::UseFallback() {
+    windows_ = false;
+    parent_ = nullptr;
+}
+
+void WxUserDialogs::ShowMessage(const std::string& text, const std::string& title,
+                                MessageIcon icon) {
+    if (!windows_) {
+        fallback_.ShowMessage(text, title, icon);
+        return;
+    }
+    wxMessageDialog dialog(parent_, ToWx(text), Caption(title), wxOK | IconStyle(icon));
+    dialog.ShowModal();
+}
+
+bool WxUserDialogs::AskYesNo(const std::string& text, const std::string& title) {
+    if (!windows_) {
+        return fallback_.AskYesNo(text, title);
+    }
+    wxMessageDialog dialog(parent_, ToWx(text), Caption(title), wxYES_NO | wxICON_NONE);
+    dialog.SetYesNoLabels("&Ja", "&Nein");
+    return dialog.ShowModal() == wxID_YES;
+}
+
+std::string WxUserDialogs::AskText(const std::string& title, const std::string& prompt,
+                                   const std::string& proposal) {
+    if (!windows_) {
+        return fallback_.AskText(title, prompt, proposal);
+    }
+    TextInputDialog dialog(parent_, ToWx(title), ToWx(prompt), ToWx(proposal));
+    return dialog.ShowModal() == wxID_OK ? FromWx(dialog.Value()) : std::string();
+}
+
+}  // namespace quorvex

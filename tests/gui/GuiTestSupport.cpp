@@ -1,0 +1,117 @@
+#include "GuiTestSupport.h"
+
+#include "app/Toolkit.h"
+#include "config/HelpText.h"
+#include "platform/DateTime.h"
+#include "platform/Ticks.h"
+
+namespace quorvex::test {
+
+namespace {
+
+// One toolkit for the whole test program, as one program has one.
+class ToolkitEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override { ASSERT_TRUE(toolkit_.Start()) << "no display: run under xvfb-run"; }
+
+  private:
+    Toolkit toolkit_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kToolkit =
+    ::testing::AddGlobalTestEnvironment(new ToolkitEnvironment);
+
+}  // namespace
+
+void Click(wxWindow* button) {
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(click);
+}
+
+void SetTicked(wxCheckBox* box, bool ticked) {
+    box->SetValue(ticked);
+    wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
+    event.SetEventObject(box);
+    event.SetInt(ticked ? 1 : 0);
+    box->GetEventHandler()->ProcessEvent(event);
+}
+
+void Choose(wxChoice* choice, int item) {
+    choice->SetSelection(item);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(item);
+    choice->GetEventHandler()->ProcessEvent(event);
+}
+
+void Type(wxTextCtrl* field, const std::string& text) {
+    field->SetValue(wxString::FromUTF8(text));
+}
+
+Later::Later(int milliseconds, std::function<void()> action) : action_(std::move(action)) {
+    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { action_(); });
+    timer_.StartOnce(milliseconds);
+}
+
+Repeating::Repeating(int milliseconds, std::function<bool()> action) : action_(std::move(action)) {
+    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+        if (action_()) {
+            timer_.Stop();
+        }
+    });
+    timer_.Start(milliseconds);
+}
+
+GuiTest::GuiTest() {
+    const DateValue now = CurrentDateValue();
+    program.settings = DefaultSettings(dir.path(), "quorvex", dir.path(), now);
+    program.settings.HelpText = BuildHelpText(now);
+    program.settings.DebugMode = 1;
+    program.settings.Logging = 0;
+    program.log.SetDebugLogPath(dir / "debug.log");
+    services.openExternal = [this](const std::string& target) {
+        opened.push_back(target);
+        return true;
+    };
+    services.chooseFolder = [this](const std::string&, const std::string&) { return chosenFolder; };
+    services.shiftDown = [this]() { return shiftDown; };
+}
+
+GuiTest::~GuiTest() {
+    session.reset();
+}
+
+void GuiTest::OpenWindow() {
+    session = std::make_unique<WindowSession>(program, dialogs);
+    ASSERT_TRUE(session->Open(services));
+    // Messages go to the recorder, not into modal boxes nobody would answer.
+    dialogs.UseFallback();
+    Settle(100);
+}
+
+void GuiTest::Settle(int milliseconds) {
+    const Ticks start = TickCount();
+    while (TicksSince(start, TickCount()) < milliseconds) {
+        if (!session->Pump().DispatchOne()) {
+            SleepMilliseconds(2);
+        }
+    }
+}
+
+std::string GuiTest::DebugLog() const {
+    return PathExists(dir / "debug.log") ? ReadFile(dir / "debug.log") : std::string();
+}
+
+SyncJob& GuiTest::AddJob(const std::string& title, std::uint8_t active) {
+    SyncJob& job = program.jobs.AddAfterCurrent();
+    job.Title = title;
+    job.Active = active;
+    job.Source = dir / (title + "-quelle/");
+    job.Target = dir / (title + "-ziel/");
+    job.Created = MakeDateValue({2025, 1, 2, 3, 4, 5});
+    job.SubDirs = 1;
+    return job;
+}
+
+}  // namespace quorvex::test

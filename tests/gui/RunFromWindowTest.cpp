@@ -1,0 +1,152 @@
+#include <fstream>
+
+#include "GuiTestSupport.h"
+#include "ui/wx/StatisticsWindow.h"
+
+namespace quorvex::test {
+namespace {
+
+std::string Text(const wxString& text) {
+    return std::string(text.utf8_str());
+}
+
+StatisticsWindow* FindStatisticsWindow() {
+    return dynamic_cast<StatisticsWindow*>(
+        wxWindow::FindWindowByName(StatisticsWindow::kWindowName));
+}
+
+// Runs started with the window's own buttons on real folders.
+class RunFromWindowTest : public GuiTest {
+  protected:
+    RunFromWindowTest() {
+        MakeFolder(dir / "quelle");
+        MakeFolder(dir / "quelle/unter");
+        MakeFolder(dir / "ziel");
+        WriteFile(dir / "quelle/a.txt", "eins");
+        WriteFile(dir / "quelle/b.txt", "zwei");
+        WriteFile(dir / "quelle/unter/c.txt", "drei");
+        SyncJob& job = AddJob("Texte", 2);
+        job.Source = dir / "quelle/";
+        job.Target = dir / "ziel/";
+        program.settings.LogfileDir = dir.path();
+        program.settings.Logging = 1;
+        services.run = nullptr;  // the real run driver
+        OpenWindow();
+        Window().RedrawJobList();
+        Window().MoreButton()->SetValue(true);
+        Settle();
+    }
+    // Closes the statistics window once it shows and remembers its caption.
+    void CloseStatisticsWhenShown() {
+        watcher = std::make_unique<Repeating>(20, [this]() {
+            StatisticsWindow* window = FindStatisticsWindow();
+            if (window == nullptr) {
+                return false;
+            }
+            statisticsTitle = Text(window->GetTitle());
+            statisticsRows = window->Table()->GetItemCount();
+            Click(window->CloseButton());
+            return true;
+        });
+    }
+    std::string Field(StatField field) {
+        return Text(Window().Statistics().Field(field)->GetValue());
+    }
+    int TreeNodes() {
+        wxTreeCtrl* tree = Window().Changes().Tree();
+        return static_cast<int>(tree->GetChildrenCount(tree->GetRootItem(), true));
+    }
+
+    std::unique_ptr<Repeating> watcher;
+    std::string statisticsTitle;
+    int statisticsRows = 0;
+};
+
+TEST_F(RunFromWindowTest, StartCopiesAndFillsTheStatisticsAndTheChangeTree) {
+    CloseStatisticsWhenShown();
+    Click(Window().RunButton());
+    EXPECT_EQ(ReadFile(dir / "ziel/unter/c.txt"), "drei");
+    EXPECT_EQ(statisticsTitle, "Quorvex - Statistik");
+    EXPECT_EQ(statisticsRows, 24);
+    EXPECT_EQ(Field(StatField::SourceFiles), "3");
+    EXPECT_EQ(Field(StatField::NewFiles), "3");
+    EXPECT_TRUE(Window().Statistics().Caption(StatField::SourceFiles)->IsEnabled());
+    EXPECT_GE(TreeNodes(), 5);  // the job, its reasons and the three files
+    EXPECT_EQ(Window().Pages().GetSelection(), kStatisticsPageIndex);
+    EXPECT_EQ(Text(Window().RunButton()->GetLabel()), "START!");
+    EXPECT_EQ(Text(Window().PreviewButton()->GetLabel()), "Vorschau");
+    EXPECT_EQ(Text(Window().GetTitle()), "Quorvex v2.5");
+    EXPECT_EQ(Text(Window().GetStatusBar()->GetStatusText(0)), "Bereit.");
+    EXPECT_TRUE(Window().Options().Logging()->IsEnabled());
+    EXPECT_TRUE(Window().Jobs().List()->IsEnabled());
+    EXPECT_NE(program.jobs.Select(0)->LastRun, 0);
+    EXPECT_TRUE(recorded.messages.empty());
+    EXPECT_NE(DebugLog().find("Button: Start Sync..."), std::string::npos);
+
+    Click(Window().RunButton());  // nothing left to do
+    ASSERT_EQ(recorded.messages.size(), 1u);
+    EXPECT_EQ(recorded.messages[0].text, "Es wurden keine Änderungen festgestellt.");
+}
+
+TEST_F(RunFromWindowTest, APreviewCopiesNothingAndShowsThePreviewStatistics) {
+    CloseStatisticsWhenShown();
+    Click(Window().PreviewButton());
+    EXPECT_EQ(statisticsTitle, "Quorvex - Vorschau-Statistik");
+    EXPECT_FALSE(PathExists(dir / "ziel/a.txt"));
+    EXPECT_EQ(Field(StatField::NewFiles), "3");
+    EXPECT_EQ(program.settings.PreviewRun, 0);
+    EXPECT_EQ(program.jobs.Select(0)->LastRun, 0);
+    EXPECT_NE(DebugLog().find("Button: Preview"), std::string::npos);
+}
+
+TEST_F(RunFromWindowTest, ARefusedRunExplainsAndLeavesTheWindowAsItWas) {
+    SetTicked(Window().Expert().DateCheck(), false);
+    SetTicked(Window().Expert().ExistCheck(), false);
+    SetTicked(Window().Expert().AttributeCheck(), false);
+    Click(Window().RunButton());
+    ASSERT_EQ(recorded.messages.size(), 1u);
+    EXPECT_EQ(recorded.messages[0].text,
+              "Es wurden keine Vergleichsmethoden aktiviert. Vorgang abgebrochen");
+    EXPECT_EQ(Window().Pages().GetSelection(), kExpertPageIndex);
+    EXPECT_TRUE(Window().Jobs().List()->IsEnabled());
+}
+
+TEST_F(RunFromWindowTest, EscapeDuringALargeCopyAbortsTheRun) {
+    {
+        std::ofstream large(dir / "quelle/gross.bin", std::ios::binary);
+        const std::string block(1 << 20, 'x');
+        for (int i = 0; i < 256; ++i) {
+            large << block;
+        }
+    }
+    bool escapeSent = false;
+    std::vector<std::string> seen;
+    Repeating user(2, [&]() {
+        const std::string status = Text(Window().GetStatusBar()->GetStatusText(0)) + " | " +
+                                   Text(Window().FileStatus().Text());
+        if (seen.empty() || seen.back() != status) {
+            seen.push_back(status);
+        }
+        if (status.find("gross.bin") != std::string::npos) {
+            escapeSent = true;
+            wxCommandEvent escape(wxEVT_MENU, kEscapeCommand);  // what the ESC key produces
+            Window().ProcessWindowEvent(escape);
+            return true;
+        }
+        return false;
+    });
+    CloseStatisticsWhenShown();  // only if the abort failed
+    Click(Window().RunButton());
+    ASSERT_TRUE(escapeSent) << ::testing::PrintToString(seen);
+    ASSERT_EQ(recorded.messages.size(), 1u);
+    EXPECT_EQ(recorded.messages[0].text, "Benutzer hat Operation abgebrochen");
+    EXPECT_EQ(program.settings.AbortRequested, 1);
+    EXPECT_FALSE(PathExists(dir / "ziel/gross.bin"));  // the unfinished copy is discarded
+    EXPECT_EQ(statisticsTitle, "");
+    EXPECT_NE(ReadFile(dir / "Quorvex.log").find("!!! "), std::string::npos);
+    EXPECT_EQ(Text(Window().GetStatusBar()->GetStatusText(0)), "Bereit.");
+    EXPECT_EQ(Text(Window().RunButton()->GetLabel()), "START!");
+}
+
+}  // namespace
+}  // namespace quorvex::test

@@ -1,0 +1,91 @@
+#include <wx/uiaction.h>
+
+#include "GuiTestSupport.h"
+#include "app/WindowedProgram.h"
+#include "config/ConfigFile.h"
+
+namespace quorvex::test {
+namespace {
+
+MainWindow* FindMainWindow() {
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* main = dynamic_cast<MainWindow*>(window)) {
+            return main;
+        }
+    }
+    return nullptr;
+}
+
+// The program from its window to the saved configuration, the way a user ends it.
+class WindowedProgramTest : public GuiTest {
+  protected:
+    WindowedProgramTest() {
+        AddJob("Dokumente", 2);
+        AddJob("Fotos", 0);
+    }
+    int Run() { return RunInWindow(program, dialogs, ConfigPath(), services); }
+    std::string ConfigPath() const { return dir / "Quorvex.ini"; }
+    std::string Saved() const { return PathExists(ConfigPath()) ? ReadFile(ConfigPath()) : ""; }
+};
+
+TEST_F(WindowedProgramTest, ATickedJobAndTheTypedOptionTextsAreSavedWhenTheWindowCloses) {
+    Later user(400, [this]() {
+        MainWindow* window = FindMainWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(std::string(window->GetStatusBar()->GetStatusText(0).utf8_str()),
+                  "Herzlich Willkommen bei Quorvex v2.5");
+        wxListCtrl* list = window->Jobs().List();
+        wxRect row;
+        list->GetItemRect(1, row);
+        wxUIActionSimulator mouse;
+        mouse.MouseMove(list->ClientToScreen(wxPoint(row.x + 10, row.y + row.height / 2)));
+        mouse.MouseClick();
+        window->Expert().LogFolder()->ChangeValue(wxString::FromUTF8(dir / "getippt"));
+        window->Expert().TimeDifference()->ChangeValue("7");
+    });
+    Later closeBox(1200, []() { FindMainWindow()->Close(); });
+    EXPECT_EQ(Run(), kExitClean);
+    EXPECT_EQ(FindMainWindow(), nullptr);
+
+    Settings loaded = program.settings;
+    JobList jobs;
+    ASSERT_TRUE(LoadConfiguration(ConfigPath(), loaded, jobs, program.log));
+    ASSERT_EQ(jobs.Count(), 2u);
+    EXPECT_EQ(jobs.Select(0)->Active, 2);
+    EXPECT_GE(jobs.Select(1)->Active, 2) << "the tick did not reach the saved job";
+    const std::string saved = Saved();
+    EXPECT_NE(saved.find("LogfileDir = " + dir / "getippt\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("NTFS_TimeDifference = 7\r\n"), std::string::npos);
+    EXPECT_NE(DebugLog().find("MainLoop"), std::string::npos);
+    EXPECT_NE(DebugLog().find("Programm beendet."), std::string::npos);
+}
+
+TEST_F(WindowedProgramTest, AfterCommandLineUseNothingIsSaved) {
+    program.settings.CommandLineGiven = 1;
+    Later closeBox(300, []() { FindMainWindow()->Close(); });
+    EXPECT_EQ(Run(), kExitClean);
+    EXPECT_FALSE(PathExists(ConfigPath()));
+}
+
+TEST_F(WindowedProgramTest, TheCommandLineJobReplacesTheListAndStartsWhenAsked) {
+    program.settings.CommandLineGiven = 1;
+    program.settings.CmdSource = dir / "quelle/";
+    program.settings.CmdTarget = dir / "ziel/";
+    program.settings.AutoStart = 1;
+    int runs = 0;
+    bool busyDuringRun = false;
+    services.run = [&]() {
+        ++runs;
+        busyDuringRun = FindMainWindow()->Gate().Busy();
+        program.settings.ExitAfterRun = 1;
+    };
+    EXPECT_EQ(Run(), kExitClean);
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(busyDuringRun);
+    ASSERT_EQ(program.jobs.Count(), 1u);
+    EXPECT_EQ(program.jobs.Select(0)->Source, dir / "quelle/");
+    EXPECT_NE(DebugLog().find("Autostart!"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorvex::test

@@ -1,0 +1,199 @@
+// Shows the main window, the pause window and the statistics window with sample content
+// and photographs each with ImageMagick's "import". Run it through scripts/screenshots.sh.
+#include <wx/timer.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/WindowSession.h"
+#include "config/HelpText.h"
+#include "platform/DateTime.h"
+#include "platform/Ticks.h"
+#include "run/ChangeTree.h"
+#include "ui/ConsoleDialogs.h"
+#include "ui/wx/PauseWindow.h"
+#include "ui/wx/StatisticsWindow.h"
+
+namespace quorvex {
+namespace {
+
+void Settle(WindowSession& session, int milliseconds) {
+    const Ticks start = TickCount();
+    while (TicksSince(start, TickCount()) < milliseconds) {
+        if (!session.Pump().DispatchOne()) {
+            SleepMilliseconds(5);
+        }
+    }
+}
+
+bool Photograph(const wxRect& area, const std::string& path) {
+    const std::string command = "import -window root -crop " + std::to_string(area.width) + "x" +
+                                std::to_string(area.height) + "+" + std::to_string(area.x) + "+" +
+                                std::to_string(area.y) + " +repage '" + path + "'";
+    std::printf("%s\n", path.c_str());
+    return std::system(command.c_str()) == 0;
+}
+
+// The window with the frame a window manager draws around it: from the frame's corner to
+// the client area's far corner (status bar included) plus the border width.
+wxRect WithFrame(wxTopLevelWindow& window) {
+    const wxPoint outer = window.GetPosition();
+    wxRect inner(window.ClientToScreen(wxPoint(0, 0)), window.GetClientSize());
+    auto* frame = dynamic_cast<wxFrame*>(&window);
+    if (frame != nullptr && frame->GetStatusBar() != nullptr) {
+        inner.Union(frame->GetStatusBar()->GetScreenRect());
+    }
+    const int border = inner.x - outer.x;
+    return wxRect(outer.x, outer.y, inner.GetRight() - outer.x + 1 + border,
+                  inner.GetBottom() - outer.y + 1 + border);
+}
+
+void Click(wxWindow* button) {
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(click);
+}
+
+void AddSampleJobs(Program& program) {
+    const DateValue created = MakeDateValue({2025, 3, 14, 9, 30, 0});
+    const char* const titles[] = {"Dokumente", "Fotos 2024", "Projekte"};
+    const char* const sources[] = {"/home/anna/Dokumente/", "/home/anna/Bilder/2024/",
+                                   "/srv/projekte/"};
+    const char* const targets[] = {"/media/backup/Dokumente/", "/media/backup/Fotos/",
+                                   "/mnt/nas/projekte/"};
+    for (int i = 0; i < 3; ++i) {
+        SyncJob& job = program.jobs.AddAfterCurrent();
+        job.Title = titles[i];
+        job.Source = sources[i];
+        job.Target = targets[i];
+        job.Created = created + i * 86400;
+        job.LastRun = i == 0 ? created + 5 * 86400 : 0;
+        job.Active = i == 1 ? 0 : 2;
+        job.SubDirs = 1;
+        job.DeleteFiles = i == 2;
+        job.FileCheckSum = i == 2 ? 3 : 0;
+        job.Extentions = i == 1 ? ".jpg,.png" : "";
+    }
+}
+
+void FillRunDisplay(WindowSession& session) {
+    WxSyncDisplay& display = session.Display();
+    const char* const values[kStatFieldCount] = {"1.284", "1.197",  "87", "4", "12",
+                                                 "3",     "48.213", "0",  ""};
+    for (int i = 0; i < kStatFieldCount; ++i) {
+        display.SetStatisticsField(static_cast<StatField>(i), values[i]);
+    }
+    display.RefreshStatisticsLabels();
+    display.SetStatusText(0, "Kopiere...");
+    display.SetStatusText(1, "Dauer: 00:01:12");
+    display.SetFileStatus("/home/anna/Dokumente/.../Steuer/2024/Belege.pdf");
+    display.SetFileProgress(64);
+    display.SetJobStatus("/home/anna/Dokumente/ -> /media/backup/Dokumente/");
+    display.SetJobProgress(38);
+    display.ClearChangeTree();
+    ShowChangeTree(display, {
+                                "Job #1: Dokumente|Neue Datei|Briefe/Antrag.odt",
+                                "Job #1: Dokumente|Neue Datei|Briefe/Kündigung.odt",
+                                "Job #1: Dokumente|Datum geändert|Steuer/2024/Belege.pdf",
+                                "Job #1: Dokumente|Größe geändert|Notizen.txt",
+                                "Job #2: Projekte|Neuer Ordner|quorvex/docs/",
+                                "Job #2: Projekte|Neue Datei|quorvex/docs/Übersicht.md",
+                            });
+    session.Window().Changes().Tree()->ExpandAll();
+}
+
+int Run(const std::string& folder) {
+    ConsoleDialogs console;
+    WxUserDialogs dialogs(console);
+    NullSyncDisplay nullDisplay;
+    NullEventPump nullPump;
+    Program program(dialogs, nullDisplay, nullPump);
+    program.settings =
+        DefaultSettings("/opt/quorvex/", "quorvex", "/opt/quorvex/", CurrentDateValue());
+    program.settings.HelpText = BuildHelpText(CurrentDateValue());
+    program.settings.SaveDrives = "/media/daten";
+    AddSampleJobs(program);
+
+    WindowSession session(program, dialogs);
+    if (!session.Open(DefaultWindowServices())) {
+        return 1;
+    }
+    MainWindow& window = session.Window();
+    window.SetStatusText("Herzlich Willkommen bei Quorvex v2.5", 0);
+    window.RedrawJobList();
+    window.Jobs().List()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    Settle(session, 800);
+
+    const char* const names[] = {"1-jobs", "2-optionen", "3-expertenmodus", "4-statistik",
+                                 "5-info"};
+    for (int page = 0; page < 5; ++page) {
+        if (page == kStatisticsPageIndex) {
+            FillRunDisplay(session);
+        }
+        window.ShowPage(page);
+        Settle(session, 400);
+        Photograph(WithFrame(window), folder + "/main-" + names[page] + ".png");
+    }
+
+    window.ShowPage(kStatisticsPageIndex);
+    window.MoreButton()->SetValue(true);
+    window.SetClientSize(kWideWidth, window.GetClientSize().y);
+    window.MoreButton()->SetLabel("<< Mehr");
+    session.Display().SetWindowTitle("Quorvex v2.5 - läuft");
+    session.Display().LockControls(true);
+    session.Display().SetRunButtonLabels("STOP!", "Pause");
+    Settle(session, 500);
+    Photograph(WithFrame(window), folder + "/main-wide-run.png");
+
+    {
+        BusyScope busy(window.Gate());
+        wxTimer timer;
+        timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            auto* pause =
+                dynamic_cast<PauseWindow*>(wxWindow::FindWindowByName(PauseWindow::kWindowName));
+            if (pause != nullptr) {
+                Photograph(WithFrame(window), folder + "/pause.png");
+                Click(pause->ResumeButton());
+            }
+        });
+        timer.StartOnce(2300);
+        session.Pump().HoldPause();
+
+        RunTotals totals;
+        totals.sourceFiles = 1284;
+        totals.targetFiles = 1197;
+        totals.newFiles = 87;
+        totals.foldersCreated = 4;
+        totals.changedFiles = 12;
+        totals.filesCopied = 99;
+        totals.bytesCopied = 49369088.0f;
+        totals.filesDeleted = 3;
+        totals.readTime = 812;
+        totals.compareTime = 1530;
+        totals.copyTime = 41250;
+        totals.deleteTime = 35;
+        totals.writeRate = 1169;
+        totals.jobTime = 43801;
+        wxTimer statisticsTimer;
+        statisticsTimer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            auto* statistics = dynamic_cast<StatisticsWindow*>(
+                wxWindow::FindWindowByName(StatisticsWindow::kWindowName));
+            if (statistics != nullptr) {
+                Photograph(WithFrame(*statistics), folder + "/statistik.png");
+                Click(statistics->CloseButton());
+            }
+        });
+        statisticsTimer.StartOnce(800);
+        ShowStatisticsWindow(&window, session.Pump(), totals, false, []() {});
+    }
+    return 0;
+}
+
+}  // namespace
+}  // namespace quorvex
+
+int main(int argc, char** argv) {
+    const std::string folder = argc > 1 ? argv[1] : ".";
+    return quorvex::Run(folder);
+}
