@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "platform/AtomicFile.h"
+#include "platform/Descriptors_posix.h"
 
 namespace quorvex {
 
@@ -28,23 +29,6 @@ std::string FolderOf(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool WriteAll(int fd, std::string_view contents) {
-    const char* data = contents.data();
-    std::size_t left = contents.size();
-    while (left > 0) {
-        const ssize_t written = write(fd, data, left);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -91,7 +75,7 @@ bool AtomicFileWriter::Commit(std::string_view contents) {
     if (!IsBegun()) {
         return false;
     }
-    const bool written = WriteAll(handle_, contents) && fsync(handle_) == 0;
+    const bool written = WriteAll(handle_, contents.data(), contents.size()) && fsync(handle_) == 0;
     const bool closed = close(handle_) == 0;
     handle_ = -1;
     if (!written || !closed || rename(temporary_.c_str(), target_.c_str()) != 0) {

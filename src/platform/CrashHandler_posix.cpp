@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/CrashHandler.h"
+#include "platform/Descriptors_posix.h"
 
 namespace quorvex {
 
@@ -139,20 +140,6 @@ void RecordStackBounds(FaultState& state) {
     pthread_attr_destroy(&attributes);
 }
 
-void WriteAllInHandler(int fd, const char* bytes, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = write(fd, bytes, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return;
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-}
-
 DateValue CurrentZoneOffset() {
     return static_cast<DateValue>(CurrentDateValue() - static_cast<std::int64_t>(time(nullptr)));
 }
@@ -210,13 +197,13 @@ void RemoveFaultHandler() {
 void AppendToFileInHandler(const char* path, const char* bytes, std::size_t size) {
     const int fd = open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd >= 0) {
-        WriteAllInHandler(fd, bytes, size);
+        WriteAll(fd, bytes, size);
         close(fd);
     }
 }
 
 void WriteToErrorOutputInHandler(const char* bytes, std::size_t size) {
-    WriteAllInHandler(STDERR_FILENO, bytes, size);
+    WriteAll(STDERR_FILENO, bytes, size);
 }
 
 DateValue LocalTimeInHandler() {

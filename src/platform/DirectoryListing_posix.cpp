@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/Descriptors_posix.h"
 #include "platform/DirectoryListing.h"
 
 namespace quorvex {
@@ -75,16 +76,11 @@ const char* BaseName(const std::string& path) {
 
 bool ListDirectory(const std::string& folder, std::vector<DirEntry>& entries) {
     entries.clear();
-    const std::string path = folder.empty() ? "." : folder;
-    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    DIR* dir = fdopendir(fd);
+    DIR* dir = ListingOf(OpenFolder(folder));
     if (dir == nullptr) {
-        close(fd);
         return false;
     }
+    const int fd = dirfd(dir);
     while (const dirent* item = readdir(dir)) {
         DirEntry entry;
         entry.name = item->d_name;

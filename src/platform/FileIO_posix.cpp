@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "platform/AttributeModes_posix.h"
+#include "platform/Descriptors_posix.h"
 #include "platform/FileIO.h"
 
 namespace quorvex {
@@ -100,19 +101,7 @@ bool ReplacementFile::Create(const std::string& target) {
 }
 
 bool ReplacementFile::Write(const void* data, std::size_t size) {
-    const char* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t written = write(fd_, bytes, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
+    return WriteAll(fd_, data, size);
 }
 
 long ReplacementFile::CopyFrom(InputFile& input, std::size_t size) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/AttributeModes_posix.h"
+#include "platform/Descriptors_posix.h"
 #include "platform/DirectoryListing.h"
 #include "platform/FileIO.h"
 #include "platform/FileSystem.h"
@@ -40,13 +41,8 @@ namespace {
 
 std::vector<std::string> EntryNames(int folderFd) {
     std::vector<std::string> names;
-    const int listingFd = dup(folderFd);
-    if (listingFd < 0) {
-        return names;
-    }
-    DIR* dir = fdopendir(listingFd);
+    DIR* dir = ListingOf(dup(folderFd));
     if (dir == nullptr) {
-        close(listingFd);
         return names;
     }
     while (const dirent* item = readdir(dir)) {
@@ -122,13 +118,8 @@ EntryKind KindOf(int folderFd, const dirent& item) {
 
 bool ListEntryKinds(const std::string& folder, std::vector<NamedKind>& entries) {
     entries.clear();
-    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    DIR* dir = fdopendir(fd);
+    DIR* dir = ListingOf(OpenFolder(folder));
     if (dir == nullptr) {
-        close(fd);
         return false;
     }
     while (const dirent* item = readdir(dir)) {

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "platform/Descriptors_posix.h"
 #include "platform/TextFile.h"
 
 namespace quorvex {
@@ -50,18 +51,7 @@ long TextFile::RawRead(char* buffer, std::size_t size) {
 }
 
 bool TextFile::RawWrite(const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = write(static_cast<int>(handle_), data, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
+    return WriteAll(static_cast<int>(handle_), data, size);
 }
 
 std::int64_t TextFile::RawSeekToEnd() {
