@@ -1,5 +1,8 @@
 #include "ui/wx/FolderPicker.h"
 
+#include <wx/filefn.h>
+#include <wx/utils.h>
+
 #include "platform/Paths.h"
 #include "ui/wx/PageLayout.h"
 #include "ui/wx/WxText.h"
@@ -17,6 +20,19 @@ constexpr int kNewFolderHeight = 15;
 
 }  // namespace
 
+FolderTree::FolderTree(wxWindow* parent, const wxPoint& position, const wxSize& size) {
+    Create(parent, wxID_ANY, wxString(), position, size, wxDIRCTRL_DIR_ONLY);
+}
+
+// The toolkit's own sections carry English names and a desktop folder that may not exist.
+void FolderTree::SetupSections() {
+    const wxString home = wxGetHomeDir();
+    if (!home.empty() && home != "/" && wxDirExists(home)) {
+        AddSection(home, wxString::FromUTF8("Persönlicher Ordner"), wxFileIconsTable::folder);
+    }
+    AddSection("/", "/", wxFileIconsTable::computer);
+}
+
 FolderPicker::FolderPicker(wxWindow* parent, const FolderPickerTexts& texts,
                            const wxFont& captionFont, const wxPoint& corner, const wxSize& size,
                            const std::string& folder) {
@@ -29,8 +45,7 @@ FolderPicker::FolderPicker(wxWindow* parent, const FolderPickerTexts& texts,
 
     const int width = size.x - 2 * kInset;
     const wxPoint treeCorner = corner + wxPoint(kInset, kCaptionHeight);
-    tree_ = new wxGenericDirCtrl(parent, wxID_ANY, wxString(), treeCorner,
-                                 wxSize(width, kTreeHeight), wxDIRCTRL_DIR_ONLY);
+    tree_ = new FolderTree(parent, treeCorner, wxSize(width, kTreeHeight));
     // The tree draws its items in a font of its own, which it replaces only by a font that
     // differs from the window font it inherited; so it gets another one first.
     wxTreeCtrl* items = tree_->GetTreeCtrl();

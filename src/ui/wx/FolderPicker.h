@@ -9,6 +9,13 @@
 
 namespace quorvex {
 
+// A folder tree of the personal folder and the whole file system, folders only.
+class FolderTree : public wxGenericDirCtrl {
+  public:
+    FolderTree(wxWindow* parent, const wxPoint& position, const wxSize& size);
+    void SetupSections() override;
+};
+
 // The texts of one side of the job editor.
 struct FolderPickerTexts {
     const char* caption;
@@ -38,7 +45,7 @@ class FolderPicker {
 
     wxStaticBox* Frame() { return frame_; }
     wxButton* NewFolderButton() { return newFolder_; }
-    wxGenericDirCtrl* Tree() { return tree_; }
+    FolderTree* Tree() { return tree_; }
     wxTextCtrl* Field() { return field_; }
 
   private:
@@ -47,7 +54,7 @@ class FolderPicker {
 
     wxStaticBox* frame_;
     wxButton* newFolder_;
-    wxGenericDirCtrl* tree_;
+    FolderTree* tree_;
     wxTextCtrl* field_;
     // Set while the tree moves because the field changed: the field keeps what was typed.
     bool followingField_ = false;
