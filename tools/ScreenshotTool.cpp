@@ -106,7 +106,8 @@ void FillRunDisplay(WindowSession& session) {
     session.Window().Changes().Tree()->ExpandAll();
 }
 
-// A small folder tree for the editor's folder trees to show; removed afterwards.
+// A small folder tree for the editor's folder trees to show, standing in for the personal
+// folder so that the trees show nothing else; removed afterwards.
 class SampleFolders {
   public:
     SampleFolders() {
@@ -120,9 +121,13 @@ class SampleFolders {
               "Backup", "Backup/Archiv", "Backup/Dokumente"}) {
             CreateFolder(root_ + folder);
         }
+        const char* home = std::getenv("HOME");
+        home_ = home != nullptr ? home : "";
+        setenv("HOME", name, 1);
     }
     ~SampleFolders() {
         if (!root_.empty()) {
+            setenv("HOME", home_.c_str(), 1);
             RemoveFolderTree(root_);
         }
     }
@@ -132,6 +137,7 @@ class SampleFolders {
 
   private:
     std::string root_;
+    std::string home_;
 };
 
 // The editor on the first job, which is moved into the sample folders for the purpose.
