@@ -141,16 +141,22 @@ TEST_F(JobEditingTest, ADoubleClickOnTheEmptyAreaAddsAJob) {
 TEST_F(JobEditingTest, ANewJobCancelledLeavesTheListAsItWas) {
     OpenJobPage();
     const std::vector<std::string> rows = RowTitles(List());
-    for (bool closeBox : {false, true}) {
+    enum class Leave { CancelButton, CloseBox, EscapeKey };
+    for (Leave leave : {Leave::CancelButton, Leave::CloseBox, Leave::EscapeKey}) {
         WhenEditorOpens editing([&](JobEditorWindow& editor) {
             EXPECT_EQ(program.jobs.Count(), 3u);
             Type(editor.SourceSide().Field(), dir / "quelle/");
             Type(editor.TitleField(), "Verworfen");
             Click(editor.SaveButton());  // refused: no target
-            if (closeBox) {
+            if (leave == Leave::CancelButton) {
+                Click(editor.CancelButton());
+            } else if (leave == Leave::CloseBox) {
                 editor.Close();
             } else {
-                Click(editor.CancelButton());
+                wxKeyEvent escape(wxEVT_CHAR_HOOK);
+                escape.m_keyCode = WXK_ESCAPE;
+                escape.SetEventObject(editor.TitleField());
+                editor.GetEventHandler()->ProcessEvent(escape);
             }
         });
         Click(Window().Jobs().AddButton());
@@ -158,8 +164,16 @@ TEST_F(JobEditingTest, ANewJobCancelledLeavesTheListAsItWas) {
         EXPECT_EQ(RowTitles(List()), rows);
         EXPECT_EQ(program.jobs.Count(), 2u);
     }
-    EXPECT_EQ(recorded.messages.size(), 2u);
+    EXPECT_EQ(recorded.messages.size(), 3u);
     EXPECT_EQ(recorded.messages.back().text, "Es wurde kein Quell-/Zielverzeichnis gewählt!");
+}
+
+TEST_F(JobEditingTest, WithoutACurrentJobTheEditorDoesNotOpen) {
+    program.jobs.Clear();
+    OpenJobPage();
+    EXPECT_FALSE(Window().Services().jobEditor->Open("Job 1 ändern"));
+    EXPECT_EQ(OpenJobEditor(), nullptr);
+    EXPECT_TRUE(Window().IsEnabled());
 }
 
 }  // namespace

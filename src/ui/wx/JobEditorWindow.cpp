@@ -86,12 +86,10 @@ JobEditorWindow::JobEditorWindow(Program& program, const WindowFonts& fonts,
 
 void JobEditorWindow::BuildFolderColumns(const JobForm& form) {
     const wxSize frameSize(kColumnWidth, kFolderFrameHeight);
+    // Created column by column, so the keyboard walks through the source side first.
     source_ =
         std::make_unique<FolderPicker>(this, kSourceTexts, fonts_.caption,
                                        wxPoint(kMargin, kFolderFrameTop), frameSize, form.source);
-    target_ = std::make_unique<FolderPicker>(this, kTargetTexts, fonts_.caption,
-                                             wxPoint(kRightColumn, kFolderFrameTop), frameSize,
-                                             form.target);
     const int innerWidth = kColumnWidth - 2 * kInset;
     const int firstRow = source_->FieldBottom() + 4;
     const int secondRow = firstRow + kRowStep;
@@ -112,6 +110,9 @@ void JobEditorWindow::BuildFolderColumns(const JobForm& form) {
     md5_ =
         MakeOption(this, "MD5", nullptr, methodsLeft + 2 * kMethodWidth, methodsRow, kMethodWidth);
 
+    target_ = std::make_unique<FolderPicker>(this, kTargetTexts, fonts_.caption,
+                                             wxPoint(kRightColumn, kFolderFrameTop), frameSize,
+                                             form.target);
     x = kRightColumn + kInset;
     targetSubDirs_ = MakeCheckBox(this, "Unterordner für jedes Backup anlegen",
                                   "Aktivieren Sie das Häkchen, wird für jedes Backup im "
