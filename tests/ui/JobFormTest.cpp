@@ -76,16 +76,6 @@ TEST_F(JobFormTest, TheFilterComesFromTheSelectedOptionOnly) {
     EXPECT_EQ(ExtensionsOf(form), "") << "an empty include list means all files";
 }
 
-TEST_F(JobFormTest, TheComparisonIsTheSelectedMethodWhileItsBoxIsTicked) {
-    JobForm form;
-    form.compareMethod = kCompareMd5;
-    EXPECT_EQ(FileCheckSumOf(form), 0);
-    form.compareContent = true;
-    EXPECT_EQ(FileCheckSumOf(form), 3);
-    form.compareMethod = kCompareCrc;
-    EXPECT_EQ(FileCheckSumOf(form), 2);
-}
-
 TEST_F(JobFormTest, TheChecksRunInOrderAndTheFirstFailureIsReported) {
     JobForm form;
     EXPECT_EQ(CheckJobForm(form), kNoFolder);  // empty and equal: emptiness comes first
@@ -244,18 +234,6 @@ TEST_F(JobFormTest, AFolderPerBackupClearsAndGreysMirroringAndComparison) {
     enabling = EnablingOf(form);
     EXPECT_TRUE(enabling.deleteFiles);
     EXPECT_TRUE(enabling.compareContent);
-}
-
-TEST_F(JobFormTest, AJobStoredWithAFolderPerBackupOpensWithItsOtherBoxesGreyed) {
-    SyncJob job;
-    job.CreateTargetSubDirs = 1;
-    job.FileCheckSum = 2;
-    const JobForm form = FormOfJob(job);
-    EXPECT_TRUE(form.compareContent);  // kept as stored, only greyed
-    const FormEnabling enabling = EnablingOf(form);
-    EXPECT_FALSE(enabling.compareContent);
-    EXPECT_FALSE(enabling.deleteFiles);
-    EXPECT_FALSE(enabling.compareMethods);
 }
 
 }  // namespace
