@@ -1,7 +1,7 @@
 #!/bin/sh
-# Photographs the main window's pages, the pause window and the statistics window into
-# docs/screenshots under a virtual display. Needs ImageMagick's "import"; when twm is
-# installed it draws the title bars.
+# Photographs the main window's pages, the job editor, the pause window and the statistics
+# window into docs/screenshots under a virtual display. Needs ImageMagick's "import"; when
+# twm is installed it draws the title bars.
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/build.sh" "$here/build" >/dev/null

@@ -1,5 +1,6 @@
-// Shows the main window, the pause window and the statistics window with sample content
-// and photographs each with ImageMagick's "import". Run it through scripts/screenshots.sh.
+// Shows the main window, the job editor, the pause window and the statistics window with
+// sample content and photographs each with ImageMagick's "import". Run it through
+// scripts/screenshots.sh.
 #include <wx/timer.h>
 
 #include <cstdio>
@@ -9,9 +10,11 @@
 #include "app/WindowSession.h"
 #include "config/HelpText.h"
 #include "platform/DateTime.h"
+#include "platform/FileSystem.h"
 #include "platform/Ticks.h"
 #include "run/ChangeTree.h"
 #include "ui/ConsoleDialogs.h"
+#include "ui/wx/JobEditorWindow.h"
 #include "ui/wx/PauseWindow.h"
 #include "ui/wx/StatisticsWindow.h"
 
@@ -103,6 +106,63 @@ void FillRunDisplay(WindowSession& session) {
     session.Window().Changes().Tree()->ExpandAll();
 }
 
+// A small folder tree for the editor's folder trees to show, standing in for the personal
+// folder so that the trees show nothing else; removed afterwards.
+class SampleFolders {
+  public:
+    SampleFolders() {
+        char name[] = "/tmp/quorvex-beispiel-XXXXXX";
+        if (mkdtemp(name) == nullptr) {
+            return;
+        }
+        root_ = std::string(name) + "/";
+        for (const char* folder :
+             {"Daten", "Daten/Bilder", "Daten/Dokumente", "Daten/Musik", "Daten/Dokumente/Steuer",
+              "Backup", "Backup/Archiv", "Backup/Dokumente"}) {
+            CreateFolder(root_ + folder);
+        }
+        const char* home = std::getenv("HOME");
+        home_ = home != nullptr ? home : "";
+        setenv("HOME", name, 1);
+    }
+    ~SampleFolders() {
+        if (!root_.empty()) {
+            setenv("HOME", home_.c_str(), 1);
+            RemoveFolderTree(root_);
+        }
+    }
+    SampleFolders(const SampleFolders&) = delete;
+    SampleFolders& operator=(const SampleFolders&) = delete;
+    std::string operator/(const char* relative) const { return root_ + relative; }
+
+  private:
+    std::string root_;
+    std::string home_;
+};
+
+// The editor on the first job, which is moved into the sample folders for the purpose.
+void PhotographEditor(Program& program, MainWindow& window, const std::string& folder) {
+    SampleFolders samples;
+    SyncJob* job = program.jobs.Select(0);
+    const SyncJob kept = *job;
+    job->Source = samples / "Daten/Dokumente/";
+    job->Target = samples / "Backup/Dokumente/";
+    job->FileCheckSum = 2;
+    job->Extentions = "!.tmp,.bak";
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        auto* editor = dynamic_cast<JobEditorWindow*>(
+            wxWindow::FindWindowByName(JobEditorWindow::kWindowName));
+        if (editor != nullptr) {
+            Photograph(WithFrame(*editor), folder + "/editor.png");
+            Click(editor->CancelButton());
+        }
+    });
+    timer.StartOnce(1200);
+    window.Services().jobEditor->Open("Job 1 ändern");
+    *program.jobs.Select(0) = kept;
+}
+
 int Run(const std::string& folder) {
     ConsoleDialogs console;
     WxUserDialogs dialogs(console);
@@ -135,6 +195,9 @@ int Run(const std::string& folder) {
         Settle(session, 400);
         Photograph(WithFrame(window), folder + "/main-" + names[page] + ".png");
     }
+
+    window.ShowPage(kJobsPageIndex);
+    PhotographEditor(program, window, folder);
 
     window.ShowPage(kStatisticsPageIndex);
     window.MoreButton()->SetValue(true);

@@ -9,9 +9,4 @@ void DropUnsavedJob(JobList& jobs) {
     }
 }
 
-bool CancellingJobEditor::Open(const std::string&) {
-    DropUnsavedJob(jobs_);
-    return true;
-}
-
 }  // namespace quorvex

@@ -15,17 +15,6 @@ class JobEditor {
     virtual bool Open(const std::string& title) = 0;
 };
 
-// An editor that is cancelled at once: what the list sees when no editor window is
-// available.
-class CancellingJobEditor : public JobEditor {
-  public:
-    explicit CancellingJobEditor(JobList& jobs) : jobs_(jobs) {}
-    bool Open(const std::string& title) override;
-
-  private:
-    JobList& jobs_;
-};
-
 // The cancel rule every editor applies on its way out.
 void DropUnsavedJob(JobList& jobs);
 

@@ -45,6 +45,14 @@ void Choose(wxChoice* choice, int item) {
     choice->GetEventHandler()->ProcessEvent(event);
 }
 
+void Pick(wxRadioButton* option) {
+    option->SetValue(true);
+    wxCommandEvent event(wxEVT_RADIOBUTTON, option->GetId());
+    event.SetEventObject(option);
+    event.SetInt(1);
+    option->GetEventHandler()->ProcessEvent(event);
+}
+
 void Type(wxTextCtrl* field, const std::string& text) {
     field->SetValue(wxString::FromUTF8(text));
 }
@@ -62,6 +70,31 @@ Repeating::Repeating(int milliseconds, std::function<bool()> action) : action_(s
     });
     timer_.Start(milliseconds);
 }
+
+JobEditorWindow* OpenJobEditor() {
+    auto* editor =
+        dynamic_cast<JobEditorWindow*>(wxWindow::FindWindowByName(JobEditorWindow::kWindowName));
+    return editor != nullptr && editor->IsShown() && !editor->Done() ? editor : nullptr;
+}
+
+WhenEditorOpens::WhenEditorOpens(std::function<void(JobEditorWindow&)> action)
+    : action_(std::move(action)),
+      poll_(20,
+            [this]() {
+                JobEditorWindow* editor = OpenJobEditor();
+                if (editor == nullptr || acted_) {
+                    return acted_;
+                }
+                acted_ = true;
+                action_(*editor);
+                return true;
+            }),
+      watchdog_(10000, []() {
+          if (JobEditorWindow* editor = OpenJobEditor()) {
+              ADD_FAILURE() << "the job editor was left open";
+              editor->Close();
+          }
+      }) {}
 
 GuiTest::GuiTest() {
     const DateValue now = CurrentDateValue();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
@@ -14,6 +15,7 @@
 #include "app/WindowSession.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
+#include "ui/wx/JobEditorWindow.h"
 
 namespace quorvex::test {
 
@@ -21,6 +23,7 @@ namespace quorvex::test {
 void Click(wxWindow* button);
 void SetTicked(wxCheckBox* box, bool ticked);
 void Choose(wxChoice* choice, int item);
+void Pick(wxRadioButton* option);
 // Replaces the text; the field reports the change as typing would.
 void Type(wxTextCtrl* field, const std::string& text);
 
@@ -42,6 +45,23 @@ class Repeating {
   private:
     wxTimer timer_;
     std::function<bool()> action_;
+};
+
+// The job editor while it is open and not yet done; nullptr otherwise.
+JobEditorWindow* OpenJobEditor();
+
+// Acts once on the job editor as soon as it is open, from the event loop. An editor still
+// open after ten seconds is a failure and is closed, so a test cannot hang in it.
+class WhenEditorOpens {
+  public:
+    explicit WhenEditorOpens(std::function<void(JobEditorWindow&)> action);
+    bool Acted() const { return acted_; }
+
+  private:
+    std::function<void(JobEditorWindow&)> action_;
+    bool acted_ = false;
+    Repeating poll_;
+    Later watchdog_;
 };
 
 // A main window on its own temporary folders; message boxes are recorded, external

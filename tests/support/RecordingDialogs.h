@@ -16,6 +16,11 @@ class RecordingDialogs : public UserDialogs {
         std::string title;
         MessageIcon icon;
     };
+    struct TextRequest {
+        std::string title;
+        std::string prompt;
+        std::string proposal;
+    };
 
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         messages.push_back({text, title, icon});
@@ -29,9 +34,10 @@ class RecordingDialogs : public UserDialogs {
         yesNoAnswers.pop_front();
         return answer;
     }
-    std::string AskText(const std::string&, const std::string& prompt,
-                        const std::string&) override {
+    std::string AskText(const std::string& title, const std::string& prompt,
+                        const std::string& proposal) override {
         questions.push_back(prompt);
+        textRequests.push_back({title, prompt, proposal});
         if (textAnswers.empty()) {
             return std::string();
         }
@@ -42,6 +48,7 @@ class RecordingDialogs : public UserDialogs {
 
     std::vector<Message> messages;
     std::vector<std::string> questions;
+    std::vector<TextRequest> textRequests;
     std::deque<bool> yesNoAnswers;
     std::deque<std::string> textAnswers;
 };

@@ -103,15 +103,6 @@ TEST_F(JobListActionsTest, ANewJobFollowsTheCurrentOneAndACancelRemovesItAgain) 
     EXPECT_EQ(editor.titles.back(), "Neuen Job hinzufügen");
 }
 
-TEST_F(JobListActionsTest, CancellingEditorKeepsSavedJobsAndDropsNewOnes) {
-    CancellingJobEditor cancelling(jobs);
-    jobs.Select(0);
-    EXPECT_TRUE(cancelling.Open("Job 1 ändern"));
-    EXPECT_EQ(jobs.Count(), 5u);
-    AddJob(jobs, cancelling, "Job hinzufügen");
-    EXPECT_EQ(jobs.Count(), 5u);
-}
-
 TEST_F(JobListActionsTest, RowStatesBecomeTheActiveValues) {
     TakeRowStates(jobs, {2, 0, 3, 1});
     std::vector<int> active;

@@ -19,8 +19,7 @@ constexpr int kDetailsHeight = 120;
 
 }  // namespace
 
-JobsPage::JobsPage(wxWindow* parent, WindowContext& context)
-    : wxPanel(parent), context_(context), cancellingEditor_(context.program.jobs) {
+JobsPage::JobsPage(wxWindow* parent, WindowContext& context) : wxPanel(parent), context_(context) {
     const int third = kPageWidth / 3;
     add_ = MakeButton(this, "Eintrag hinzufügen", "Syncronisations-Job hinzufügen", kPageLeft,
                       RowTop(0), third - 2, kButtonHeight);
@@ -68,8 +67,7 @@ void JobsPage::BindListEvents() {
 }
 
 JobEditor& JobsPage::Editor() {
-    return context_.services.jobEditor != nullptr ? *context_.services.jobEditor
-                                                  : cancellingEditor_;
+    return *context_.services.jobEditor;
 }
 
 long JobsPage::SelectedRow() const {

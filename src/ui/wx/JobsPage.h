@@ -41,7 +41,6 @@ class JobsPage : public wxPanel {
     JobEditor& Editor();
 
     WindowContext& context_;
-    CancellingJobEditor cancellingEditor_;
     wxButton* add_;
     wxButton* delete_;
     wxButton* edit_;

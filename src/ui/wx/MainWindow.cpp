@@ -38,6 +38,10 @@ MainWindow::MainWindow(Program& program, WindowServices services)
     icon.CopyFromBitmap(wxBitmap(IconImage()));
     SetIcon(icon);
     SetFont(fonts_.normal);
+    jobEditor_ = std::make_unique<WxJobEditor>(program_, *this, fonts_);
+    if (services_.jobEditor == nullptr) {
+        services_.jobEditor = jobEditor_.get();
+    }
     BuildStatusBar();
     SetClientSize(kNarrowWidth, kClientHeight - GetStatusBar()->GetSize().y);
     client_ = new wxPanel(this, wxID_ANY, wxPoint(0, 0), wxSize(kWideWidth, kClientHeight));

@@ -17,6 +17,7 @@
 #include "ui/wx/StatusFrame.h"
 #include "ui/wx/TabbedPages.h"
 #include "ui/wx/WindowContext.h"
+#include "ui/wx/WxJobEditor.h"
 
 namespace quorvex {
 
@@ -101,6 +102,7 @@ class MainWindow : public wxFrame {
     WindowFonts fonts_;
     HandlerGate gate_;
     WindowContext context_;
+    std::unique_ptr<WxJobEditor> jobEditor_;
     bool closeRequested_ = false;
 
     wxPanel* client_ = nullptr;

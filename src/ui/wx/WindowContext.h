@@ -23,7 +23,7 @@ struct WindowServices {
     std::function<std::string(const std::string& title, const std::string& start)> chooseFolder;
     // Whether SHIFT is held down at this moment.
     std::function<bool()> shiftDown;
-    // The job editor; without one, adding or editing is cancelled at once.
+    // The job editor; without one the main window brings its own window.
     JobEditor* jobEditor = nullptr;
 };
 

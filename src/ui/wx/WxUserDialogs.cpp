@@ -1,5 +1,6 @@
 #include "ui/wx/WxUserDialogs.h"
 
+#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/msgdlg.h>
@@ -56,6 +57,21 @@ class TextInputDialog : public wxDialog {
 
 }  // namespace
 
+// A box belongs to the window the user works in: while a window of its own (the job
+// editor) holds the parent disabled, that window.
+wxWindow* WxUserDialogs::Parent() const {
+    if (parent_ == nullptr || parent_->IsEnabled()) {
+        return parent_;
+    }
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (window != parent_ && window->IsShown() && window->IsEnabled() &&
+            !wxPendingDelete.Member(window)) {
+            return window;
+        }
+    }
+    return parent_;
+}
+
 void WxUserDialogs::UseWindows(wxWindow* parent) {
     windows_ = true;
     parent_ = parent;
@@ -72,7 +88,7 @@ void WxUserDialogs::ShowMessage(const std::string& text, const std::string& titl
         fallback_.ShowMessage(text, title, icon);
         return;
     }
-    wxMessageDialog dialog(parent_, ToWx(text), Caption(title), wxOK | IconStyle(icon));
+    wxMessageDialog dialog(Parent(), ToWx(text), Caption(title), wxOK | IconStyle(icon));
     dialog.ShowModal();
 }
 
@@ -80,7 +96,7 @@ bool WxUserDialogs::AskYesNo(const std::string& text, const std::string& title) 
     if (!windows_) {
         return fallback_.AskYesNo(text, title);
     }
-    wxMessageDialog dialog(parent_, ToWx(text), Caption(title), wxYES_NO | wxICON_NONE);
+    wxMessageDialog dialog(Parent(), ToWx(text), Caption(title), wxYES_NO | wxICON_NONE);
     dialog.SetYesNoLabels("&Ja", "&Nein");
     return dialog.ShowModal() == wxID_YES;
 }
@@ -90,7 +106,7 @@ std::string WxUserDialogs::AskText(const std::string& title, const std::string& 
     if (!windows_) {
         return fallback_.AskText(title, prompt, proposal);
     }
-    TextInputDialog dialog(parent_, ToWx(title), ToWx(prompt), ToWx(proposal));
+    TextInputDialog dialog(Parent(), ToWx(title), ToWx(prompt), ToWx(proposal));
     return dialog.ShowModal() == wxID_OK ? FromWx(dialog.Value()) : std::string();
 }
 

@@ -22,6 +22,8 @@ class WxUserDialogs : public UserDialogs {
                         const std::string& proposal) override;
 
   private:
+    wxWindow* Parent() const;
+
     UserDialogs& fallback_;
     bool windows_ = false;
     wxWindow* parent_ = nullptr;
