@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/WindowSession.h"
+#include "app/window/WindowSession.h"
 #include "config/HelpText.h"
 #include "platform/DateTime.h"
 #include "platform/FileSystem.h"

@@ -3,8 +3,7 @@
 #include "app/StartupGuards.h"
 #include "app/StartupSteps.h"
 #include "app/SystemErrorReport.h"
-#include "app/Toolkit.h"
-#include "app/WindowedProgram.h"
+#include "app/WindowFront.h"
 #include "config/CommandLine.h"
 #include "config/JobList.h"
 #include "config/Settings.h"
@@ -15,7 +14,7 @@
 #include "run/Program.h"
 #include "run/RunDriver.h"
 #include "ui/ConsoleDialogs.h"
-#include "ui/wx/WxUserDialogs.h"
+#include "ui/DialogsRelay.h"
 
 namespace quorvex {
 
@@ -31,7 +30,9 @@ void SetDefaults(Program& program) {
 
 int RunQuorvex(const std::vector<std::string>& arguments) {
     ConsoleDialogs console;
-    WxUserDialogs dialogs(console);
+    DialogsRelay dialogs(console);
+    // Outlives the program, whose dialogs may be the window's.
+    std::unique_ptr<WindowFront> window;
     NullSyncDisplay display;
     NullEventPump pump;
     Program program(dialogs, display, pump);
@@ -47,18 +48,24 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     LoadConfigurationAtStart(program, configPath);
     // With a window to come, the guards' questions are windows too, so that a program
     // started from the desktop can ask for its password.
-    Toolkit toolkit;
-    if (program.settings.WindowHidden == 0 && toolkit.Start()) {
-        dialogs.UseWindows(nullptr);
+    if (program.settings.WindowHidden == 0) {
+        window = LoadWindowFront(program, console);
+        if (window && window->StartToolkit()) {
+            dialogs.PassTo(window->Dialogs());
+        }
     }
     InstanceLock instance(InstanceLockFolder());
     if (!PassStartupGuards(program, instance)) {
         return kExitRefused;
     }
     if (program.settings.WindowHidden == 0) {
-        return RunInWindow(program, dialogs, configPath, DefaultWindowServices());
+        if (!window) {
+            ReportNoWindow(program);
+            return kExitRefused;
+        }
+        return window->RunInWindow(program, configPath);
     }
-    // -nowin: the toolkit is never started, so this works without a display.
+    // -nowin: the window module is never loaded, so this works without a display.
     program.log.Debug("Fenster erstellt");
     if (BuildCommandLineJob(program.settings, CurrentDateValue(), program.jobs) &&
         program.settings.AutoStart == 1) {

@@ -15,6 +15,11 @@ void LoadConfigurationAtStart(Program& program, const std::string& configPath) {
     }
 }
 
+void ReportNoWindow(Program& program) {
+    program.log.Debug("Konnte Fenster nicht erstellen!");
+    program.dialogs->ShowMessage("Konnte Fenster nicht aufbauen!", "Quorvex", MessageIcon::Error);
+}
+
 void EnterLongTermIfAsked(Program& program) {
     if (program.settings.LongTerm == 1) {
         program.log.Debug("Dauerbetrieb!");

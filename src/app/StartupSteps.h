@@ -14,6 +14,9 @@ std::string ProgramConfigPath(const Settings& settings);
 // Reads the configuration file, unless the program was started with arguments.
 void LoadConfigurationAtStart(Program& program, const std::string& configPath);
 
+// The window could not be built (no display, or the window module is missing).
+void ReportNoWindow(Program& program);
+
 // Long-term mode (-l): announced here; the repeating loop itself is not built yet.
 void EnterLongTermIfAsked(Program& program);
 

@@ -46,6 +46,13 @@ void TextFile::Write(std::string_view bytes) {
     if (!IsOpen()) {
         return;
     }
+    if (bytes.size() >= kBufferSize) {
+        // Large blocks go straight to the file instead of through the buffer.
+        if (FlushWrites() && !RawWrite(bytes.data(), bytes.size())) {
+            writeFailed_ = true;
+        }
+        return;
+    }
     writeBuffer_.append(bytes);
     if (writeBuffer_.size() >= kBufferSize) {
         FlushWrites();

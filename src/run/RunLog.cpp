@@ -1,11 +1,16 @@
 #include "run/RunLog.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/TextFile.h"
 #include "platform/TextFormat.h"
 
 namespace quorvex {
+
+namespace {
+constexpr std::size_t kBlockSize = 1 << 20;
+}
 
 void RunLog::WriteLog(std::string_view text) {
     if (settings_.DebugMode == 1) {
@@ -20,7 +25,10 @@ void RunLog::WriteLog(std::string_view text) {
             AppendLine(path_, text);
         }
     } else {
-        buffer_.emplace_back(text);
+        if (buffer_.empty() || buffer_.back().size() + text.size() + 2 > kBlockSize) {
+            buffer_.emplace_back().reserve(std::max(kBlockSize, text.size() + 2));
+        }
+        buffer_.back().append(text).append("\r\n");
     }
 }
 
@@ -37,6 +45,18 @@ void RunLog::BeginRunLog() {
     buffer_.clear();
 }
 
+std::vector<std::string> RunLog::BufferedLines() const {
+    std::vector<std::string> lines;
+    for (const std::string& block : buffer_) {
+        for (std::size_t start = 0; start < block.size();) {
+            const std::size_t end = block.find("\r\n", start);
+            lines.push_back(block.substr(start, end - start));
+            start = end + 2;
+        }
+    }
+    return lines;
+}
+
 bool RunLog::EndRunLog() {
     if (settings_.Logging != 1 || settings_.SecureLog == 1) {
         return true;
@@ -44,8 +64,8 @@ bool RunLog::EndRunLog() {
     TextFile file;
     bool written = file.Open(path_, OpenMode::Create);
     if (written) {
-        for (const std::string& line : buffer_) {
-            file.WriteLine(line);
+        for (const std::string& block : buffer_) {
+            file.Write(block);
         }
         written = file.Close();
     }

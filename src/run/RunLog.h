@@ -34,7 +34,8 @@ class RunLog {
     // be created; the user is told unless the window is hidden.
     bool EndRunLog();
 
-    const std::vector<std::string>& Buffer() const { return buffer_; }
+    // The buffered lines, split at their line ends.
+    std::vector<std::string> BufferedLines() const;
 
     // The debug log lies in the current folder unless told otherwise.
     void SetDebugLogPath(std::string path) { debugLogPath_ = std::move(path); }
@@ -45,6 +46,8 @@ class RunLog {
     UserDialogs& dialogs_;
     std::string path_;
     std::string debugLogPath_ = kDebugLogName;
+    // Lines with their CR LF, packed into large blocks: a run over many files logs
+    // hundreds of thousands of lines, and one allocation per line would double the memory.
     std::vector<std::string> buffer_;
 };
 

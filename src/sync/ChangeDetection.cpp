@@ -236,6 +236,7 @@ void Comparison::TakeWholeSource() {
     stats_.newFiles = stats_.sourceFiles;
     ShowCount(program_, StatField::NewFiles, static_cast<float>(stats_.newFiles));
     program_.engine.copyList.clear();
+    program_.engine.copyList.reserve(program_.engine.scanList.size());
     for (FileEntry& entry : program_.engine.scanList) {
         if (AbortRequested(program_)) {
             break;

@@ -42,7 +42,7 @@ class ConfigBinaryTest : public ::testing::Test {
              std::filesystem::directory_iterator(dir / "program")) {
             ++entries;
         }
-        EXPECT_EQ(entries, 2u);  // the program and its configuration, nothing left over
+        EXPECT_EQ(entries, 3u);  // program, window module, configuration; nothing left over
     }
 
     test::TempDir dir;
@@ -75,6 +75,24 @@ TEST_F(ConfigBinaryTest, WithoutArgumentsTheFileIsReadButNotSavedWhenTheWindowFa
     EXPECT_EQ(result.exitStatus, 2);
     EXPECT_EQ(result.err, "Quorvex: Konnte Fenster nicht aufbauen!\n");
     ExpectIniUntouched();
+}
+
+TEST_F(ConfigBinaryTest, WithoutItsWindowModuleTheProgramStillRunsUnattended) {
+    std::filesystem::remove(dir / "program/quorvex-window.so");
+    test::WriteFile(dir / "source/a.txt", "a");
+    const test::ProcessResult run =
+        Run({"-s", dir / "source", "-d", dir / "target", "-start", "-nowin"});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(test::ReadFile(dir / "target/a.txt"), "a");
+
+    // Asked for the window, it says so instead of failing in silence.
+    test::ProcessOptions options = test::InFolder(dir / "work");
+    options.environment.push_back("DISPLAY=:0");
+    const test::ProcessResult window = test::RunProcess({program, "-debug"}, options);
+    EXPECT_EQ(window.exitStatus, 2);
+    EXPECT_EQ(window.err, "Quorvex: Konnte Fenster nicht aufbauen!\n");
+    EXPECT_NE(test::ReadFile(dir / "work/Quorvex_DEBUG.log").find("Fenstermodul nicht geladen: "),
+              std::string::npos);
 }
 
 TEST_F(ConfigBinaryTest, AnUnknownSwitchLeavesTheFileUntouched) {

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 
-#include "app/Toolkit.h"
+#include "app/window/Toolkit.h"
 #include "config/HelpText.h"
 #include "platform/DateTime.h"
 #include "platform/Ticks.h"

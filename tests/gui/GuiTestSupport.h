@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/WindowSession.h"
+#include "app/window/WindowSession.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 #include "ui/wx/JobEditorWindow.h"

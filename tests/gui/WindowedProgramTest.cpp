@@ -1,7 +1,7 @@
 #include <wx/uiaction.h>
 
 #include "GuiTestSupport.h"
-#include "app/WindowedProgram.h"
+#include "app/window/WindowedProgram.h"
 #include "config/ConfigFile.h"
 
 namespace quorvex::test {

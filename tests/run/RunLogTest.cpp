@@ -31,9 +31,31 @@ TEST_F(RunLogTest, BufferedFileIsWrittenOnlyAtTheEndAndReplacedAsAWhole) {
     EXPECT_EQ(ReadFile(dir / "Quorvex.log"), "previous run\r\n");
     ASSERT_TRUE(log.EndRunLog());
     EXPECT_EQ(ReadFile(dir / "Quorvex.log"), "### JOB #1\r\n\r\n");
-    EXPECT_EQ(log.Buffer().size(), 2u);  // kept until the next run begins
+    EXPECT_EQ(log.BufferedLines().size(), 2u);  // kept until the next run begins
     log.BeginRunLog();
-    EXPECT_TRUE(log.Buffer().empty());
+    EXPECT_TRUE(log.BufferedLines().empty());
+}
+
+TEST_F(RunLogTest, LongRunLogIsWrittenWholeAndInOrder) {
+    // Lines of every length, one longer than the buffer's blocks, crossing many blocks.
+    std::string expected;
+    log.BeginRunLog();
+    for (int i = 0; i < 30000; ++i) {
+        const std::string line = std::to_string(i) + std::string(i % 97, 'x');
+        log.WriteLog(line);
+        expected += line + "\r\n";
+        if (i == 12345) {
+            const std::string huge(3 << 20, 'h');
+            log.WriteLog(huge);
+            expected += huge + "\r\n";
+        }
+    }
+    ASSERT_TRUE(log.EndRunLog());
+    EXPECT_TRUE(ReadFile(dir / "Quorvex.log") == expected);
+    const std::vector<std::string> lines = log.BufferedLines();
+    ASSERT_EQ(lines.size(), 30001u);
+    EXPECT_EQ(lines[12346].size(), 3u << 20);
+    EXPECT_EQ(lines.back(), "29999" + std::string(29999 % 97, 'x'));
 }
 
 TEST_F(RunLogTest, SecureFileIsFreshForEveryRun) {
@@ -45,7 +67,7 @@ TEST_F(RunLogTest, SecureFileIsFreshForEveryRun) {
     log.WriteLog("second run");
     ASSERT_TRUE(log.EndRunLog());
     EXPECT_EQ(ReadFile(dir / "Quorvex.log"), "second run\r\n");
-    EXPECT_TRUE(log.Buffer().empty());
+    EXPECT_TRUE(log.BufferedLines().empty());
 }
 
 TEST_F(RunLogTest, SecureLineBeforeTheFirstRunIsDropped) {
@@ -53,7 +75,7 @@ TEST_F(RunLogTest, SecureLineBeforeTheFirstRunIsDropped) {
     RunLog fresh(settings, dialogs);
     fresh.SetDebugLogPath(dir / "Quorvex_DEBUG.log");
     fresh.WriteLog("too early");
-    EXPECT_TRUE(fresh.Buffer().empty());
+    EXPECT_TRUE(fresh.BufferedLines().empty());
     EXPECT_FALSE(PathExists(dir / "Quorvex_DEBUG.log"));
 }
 
@@ -79,15 +101,15 @@ TEST_F(RunLogTest, DebugLineCarriesATimeStampOnlyOnItsFirstLine) {
     EXPECT_EQ(debug.substr(30, 32), std::string(30, '-') + "\r\n");
     EXPECT_EQ(debug[62], '[');
     EXPECT_EQ(debug.substr(71), "] \r\n");
-    EXPECT_TRUE(log.Buffer().empty());  // logging is off
+    EXPECT_TRUE(log.BufferedLines().empty());  // logging is off
 }
 
 TEST_F(RunLogTest, DebugTracesNeedDebugMode) {
     log.Debug("Fenster erstellt");
-    EXPECT_TRUE(log.Buffer().empty());
+    EXPECT_TRUE(log.BufferedLines().empty());
     settings.DebugMode = 1;
     log.Debug("Fenster erstellt");
-    ASSERT_EQ(log.Buffer().size(), 1u);
+    ASSERT_EQ(log.BufferedLines().size(), 1u);
     EXPECT_NE(ReadFile(dir / "Quorvex_DEBUG.log").find("] Fenster erstellt\r\n"),
               std::string::npos);
 }

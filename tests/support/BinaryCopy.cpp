@@ -11,6 +11,8 @@ std::string CopyQuorvexBinaryInto(const std::string& folder) {
     const std::string copy = folder + "quorvex";
     std::filesystem::copy_file(QUORVEX_BINARY, copy,
                                std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(QUORVEX_WINDOW_MODULE, folder + "quorvex-window.so",
+                               std::filesystem::copy_options::overwrite_existing);
     return copy;
 }
 

@@ -5,7 +5,8 @@
 namespace quorvex::test {
 
 // The program keeps its configuration beside its own file, so tests that need a
-// configuration file run a private copy of the built binary. Returns the copy's path.
+// configuration file run a private copy of the built binary and its window module.
+// Returns the copy's path.
 std::string CopyQuorvexBinaryInto(const std::string& folder);
 
 // Writes a password into a program file with the project's tool; true on success.

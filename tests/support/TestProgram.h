@@ -24,7 +24,7 @@ struct TestProgram {
         return job;
     }
 
-    const std::vector<std::string>& LogLines() const { return program.log.Buffer(); }
+    std::vector<std::string> LogLines() const { return program.log.BufferedLines(); }
 
     RecordingDialogs dialogs;
     RecordingDisplay display;

@@ -35,8 +35,8 @@ class ChangeDetectionTest : public ::testing::Test {
         program.engine.counters = ScanCounters();
         program.engine.stats.sourceFiles = ScanDirectory(program, src, "", true, std::nullopt);
         DetectChanges(program, src, dst, 0, TickCount());
-        std::vector<std::string> lines(test.LogLines().begin() + 1, test.LogLines().end() - 2);
-        return lines;
+        const std::vector<std::string> log = test.LogLines();
+        return std::vector<std::string>(log.begin() + 1, log.end() - 2);
     }
 
     test::TempDir dir;

@@ -1,9 +1,10 @@
-#include "app/WindowSession.h"
+#include "app/window/WindowSession.h"
 
 #include <wx/app.h>
 
 #include <algorithm>
 
+#include "app/StartupSteps.h"
 #include "platform/Ticks.h"
 #include "run/RunDriver.h"
 
@@ -31,8 +32,7 @@ bool WindowSession::Open(WindowServices services) {
         };
     }
     if (!toolkit_.Start()) {
-        program_.log.Debug("Konnte Fenster nicht erstellen!");
-        dialogs_.ShowMessage("Konnte Fenster nicht aufbauen!", "Quorvex", MessageIcon::Error);
+        ReportNoWindow(program_);
         return false;
     }
     loop_ = std::make_unique<wxGUIEventLoop>();

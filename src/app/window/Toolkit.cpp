@@ -1,4 +1,4 @@
-#include "app/Toolkit.h"
+#include "app/window/Toolkit.h"
 
 #include <wx/app.h>
 #include <wx/init.h>

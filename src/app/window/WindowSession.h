@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/Toolkit.h"
+#include "app/window/Toolkit.h"
 #include "run/Program.h"
 #include "ui/wx/MainWindow.h"
 #include "ui/wx/WxEventPump.h"

@@ -1,7 +1,7 @@
-#include "app/WindowedProgram.h"
+#include "app/window/WindowedProgram.h"
 
 #include "app/StartupSteps.h"
-#include "app/WindowSession.h"
+#include "app/window/WindowSession.h"
 #include "config/ProductInfo.h"
 #include "platform/DateTime.h"
 

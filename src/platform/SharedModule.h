@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace quorvex {
+
+// Loads a module of the program (a shared library) and finds one of its entry points.
+// The module stays loaded for the rest of the process. Null when the module or the entry
+// point is missing; problem then tells why.
+void* FindModuleEntry(const std::string& path, const char* entry, std::string& problem);
+
+}  // namespace quorvex

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/UserDialogs.h"
+
+namespace quorvex {
+
+// Passes message boxes on to whichever implementation is current: the terminal until the
+// window toolkit runs, its windows from then on. The program holds the relay from its
+// first step, before it knows whether a window will come.
+class DialogsRelay : public UserDialogs {
+  public:
+    explicit DialogsRelay(UserDialogs& first) : current_(&first) {}
+
+    void PassTo(UserDialogs& next) { current_ = &next; }
+
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+        current_->ShowMessage(text, title, icon);
+    }
+    bool AskYesNo(const std::string& text, const std::string& title) override {
+        return current_->AskYesNo(text, title);
+    }
+    std::string AskText(const std::string& title, const std::string& prompt,
+                        const std::string& proposal) override {
+        return current_->AskText(title, prompt, proposal);
+    }
+
+  private:
+    UserDialogs* current_;
+};
+
+}  // namespace quorvex
