@@ -1,7 +1,7 @@
 #!/bin/sh
 # Measures Quorvex against rsync -a and cp -a on the same machine in the same run and
 # prints the median wall time of each for four workloads, then the peak memory of a
-# Quorvex run over 100,000 files. Usage: bench/run.sh [repetitions, default 5]
+# Quorvex run over 100,000 files. Usage: [TMPDIR=folder] bench/run.sh [repetitions, default 5]
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 repeat=${1:-5}
@@ -23,6 +23,9 @@ quorvex="$here/build/quorvex"
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-bench-XXXXXX")
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 mkdir -p "$work/logs"
+# The file system matters: on ext4 every freshly deleted tree slows the next one's inode
+# allocation for a while, for all three tools alike. TMPDIR=/dev/shm measures in memory.
+printf 'work folder: %s (%s)\n' "$work" "$(stat -f -c %T "$work")"
 
 # files folders minKiB maxKiB: random content, sizes spread evenly
 make_tree() {
@@ -53,23 +56,33 @@ run_tool() {  # tool source target
     esac
 }
 
-# time_runs tool source target prepare: prepare runs untimed before every repetition
-time_runs() {
-    tool=$1 source=$2 target=$3 prepare=$4
-    times=""
+# measure label source prepare: each repetition runs every tool once, in turn, so that
+# all three meet the same state of the machine (page cache, the file system's recently
+# freed inodes); prepare runs untimed before every timed run. Prints the medians.
+measure() {
+    label=$1 source=$2 prepare=$3
+    q="" r="" c=""
     i=0
     while [ $i -lt "$repeat" ]; do
         i=$((i + 1))
-        $prepare "$source" "$target" "$i"
-        # Writeback of earlier steps must not fall into the next tool's time.
-        sync
-        start=$(now)
-        run_tool "$tool" "$source" "$target"
-        end=$(now)
-        times="$times $(awk "BEGIN { print $end - $start }")"
+        for tool in quorvex rsync cp; do
+            target="$work/$tool-target"
+            $prepare "$source" "$target" "$i"
+            # Writeback of earlier steps must not fall into the next tool's time.
+            sync
+            start=$(now)
+            run_tool "$tool" "$source" "$target"
+            end=$(now)
+            took=$(awk "BEGIN { print $end - $start }")
+            case $tool in
+                quorvex) q="$q $took" ;;
+                rsync) r="$r $took" ;;
+                cp) c="$c $took" ;;
+            esac
+        done
     done
     # shellcheck disable=SC2086
-    median $times
+    report "$label" "$(median $q)" "$(median $r)" "$(median $c)"
 }
 
 empty_target() { rm -rf "$2"; mkdir -p "$2"; }
@@ -92,33 +105,16 @@ report() {  # label quorvex rsync cp
 small="$work/small"
 mkdir -p "$small"
 make_tree "$small" 10000 100 1 8
-
-for tool in quorvex rsync cp; do
-    eval "first_$tool=\$(time_runs $tool $small $work/first-$tool empty_target)"
-    rm -rf "$work/first-$tool"
-    rm -rf "$work/same-$tool"
-    eval "same_$tool=\$(time_runs $tool $small $work/same-$tool synced_target)"
-done
-report "(a) first copy, 10,000 small files" "$first_quorvex" "$first_rsync" "$first_cp"
-report "(b) re-run, nothing changed" "$same_quorvex" "$same_rsync" "$same_cp"
-
-for tool in quorvex rsync cp; do
-    rm -rf "$work/same-$tool"
-    eval "changed_$tool=\$(time_runs $tool $small $work/same-$tool change_one_percent)"
-    rm -rf "$work/same-$tool"
-done
-report "(c) re-run after 1% changed" "$changed_quorvex" "$changed_rsync" "$changed_cp"
-rm -rf "$small"
+measure "(a) first copy, 10,000 small files" "$small" empty_target
+measure "(b) re-run, nothing changed" "$small" synced_target
+measure "(c) re-run after 1% changed" "$small" change_one_percent
+rm -rf "$small" "$work"/*-target
 
 large="$work/large"
 mkdir -p "$large"
 head -c $((512 * 1024 * 1024)) /dev/urandom >"$large/big.bin"
-for tool in quorvex rsync cp; do
-    eval "large_$tool=\$(time_runs $tool $large $work/large-$tool empty_target)"
-    rm -rf "$work/large-$tool"
-done
-report "(d) one 512 MiB file" "$large_quorvex" "$large_rsync" "$large_cp"
-rm -rf "$large"
+measure "(d) one 512 MiB file" "$large" empty_target
+rm -rf "$large" "$work"/*-target
 
 huge="$work/huge"
 mkdir -p "$huge"

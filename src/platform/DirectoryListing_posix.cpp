@@ -8,6 +8,7 @@
 
 #include "platform/Descriptors_posix.h"
 #include "platform/DirectoryListing.h"
+#include "platform/EntryFacts_posix.h"
 
 namespace quorvex {
 
@@ -30,7 +31,9 @@ std::int32_t AttributesOf(const struct stat& info, const char* name) {
     return attributes;
 }
 
-void Describe(const struct stat& info, const char* name, bool viaLink, DirEntry& entry) {
+}  // namespace
+
+void DescribeStatus(const struct stat& info, const char* name, bool viaLink, DirEntry& entry) {
     if (S_ISREG(info.st_mode)) {
         entry.kind = EntryKind::File;
         entry.size = static_cast<std::uint64_t>(info.st_size);
@@ -44,6 +47,17 @@ void Describe(const struct stat& info, const char* name, bool viaLink, DirEntry&
     entry.attributes = AttributesOf(info, name);
     entry.modified = FileTimeToDateValue(info.st_mtim.tv_sec);
 }
+
+const char* BaseName(const std::string& path) {
+    std::size_t end = path.size();
+    while (end > 1 && path[end - 1] == '/') {
+        --end;
+    }
+    const std::size_t slash = path.rfind('/', end - 1);
+    return path.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+}
+
+namespace {
 
 // lstat first; a link is described by its target but never counts as a folder.
 // The hidden flag follows the entry's own name, which is the last part of the path.
@@ -59,17 +73,8 @@ int StatEntry(int folderFd, const char* path, const char* name, DirEntry& entry)
         }
         viaLink = true;
     }
-    Describe(info, name, viaLink, entry);
+    DescribeStatus(info, name, viaLink, entry);
     return 0;
-}
-
-const char* BaseName(const std::string& path) {
-    std::size_t end = path.size();
-    while (end > 1 && path[end - 1] == '/') {
-        --end;
-    }
-    const std::size_t slash = path.rfind('/', end - 1);
-    return path.c_str() + (slash == std::string::npos ? 0 : slash + 1);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/DateTime.h"
+#include "platform/DirectoryListing.h"
 
 namespace quorvex {
 
@@ -18,6 +19,11 @@ class InputFile {
     InputFile& operator=(const InputFile&) = delete;
 
     bool Open(const std::string& path);
+    // After a failed Open: true when the path names nothing that could be read as a file
+    // (no such entry, a folder, a FIFO), false when a file is there but refused.
+    bool Missing() const { return missing_; }
+    // What a lookup of the opened path would report, taken from the open file.
+    const DirEntry& Facts() const { return facts_; }
     void Close();
     // The length when the file was opened.
     std::int64_t Length() const { return length_; }
@@ -30,6 +36,8 @@ class InputFile {
     friend class ReplacementFile;
     int fd_ = -1;
     std::int64_t length_ = 0;
+    bool missing_ = false;
+    DirEntry facts_;
 };
 
 // CopyFrom's answer when the system has no in-kernel copy between the two files.

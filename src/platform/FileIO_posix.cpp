@@ -7,6 +7,7 @@
 
 #include "platform/AttributeModes_posix.h"
 #include "platform/Descriptors_posix.h"
+#include "platform/EntryFacts_posix.h"
 #include "platform/FileIO.h"
 
 namespace quorvex {
@@ -21,13 +22,16 @@ bool InputFile::Open(const std::string& path) {
     // nothing for the regular files that are kept.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        missing_ = errno == ENOENT || errno == ENOTDIR || errno == ELOOP || errno == ENAMETOOLONG;
         return false;
     }
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        missing_ = true;
         close(fd);
         return false;
     }
+    DescribeStatus(info, BaseName(path), false, facts_);
     fd_ = fd;
     length_ = info.st_size;
     return true;
@@ -39,6 +43,7 @@ void InputFile::Close() {
         fd_ = -1;
     }
     length_ = 0;
+    missing_ = false;
 }
 
 long InputFile::Read(void* buffer, std::size_t size) {

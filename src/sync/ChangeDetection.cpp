@@ -81,9 +81,9 @@ class Comparison {
     Finding Judge(FileEntry& entry, const std::string& targetPath, const TargetFacts& target);
     void Report(Finding finding, FileEntry& entry, const std::string& targetPath,
                 const TargetFacts& target);
-    void TakeForCopy(FileEntry& entry) {
-        program_.engine.copyList.push_back(
-            {std::move(entry.path), entry.size, entry.modified, entry.attributes, std::string()});
+    void TakeForCopy(FileEntry& entry, bool targetMissing) {
+        program_.engine.copyList.push_back({std::move(entry.path), entry.size, entry.modified,
+                                            entry.attributes, targetMissing, std::string()});
     }
 
     Program& program_;
@@ -206,7 +206,7 @@ void Comparison::Report(Finding finding, FileEntry& entry, const std::string& ta
         ShowCount(program_, StatField::ChangedFiles, static_cast<float>(stats_.changedFiles));
     }
     AddChangeRow(program_, detail);
-    TakeForCopy(entry);
+    TakeForCopy(entry, finding == Finding::NewFile);
 }
 
 void Comparison::CompareAll() {
@@ -218,7 +218,7 @@ void Comparison::CompareAll() {
         ShowProgress(targetPath);
         if (IsFolderEntry(entry)) {
             if (!FolderExists(targetPath)) {
-                TakeForCopy(entry);
+                TakeForCopy(entry, true);
             }
         } else {
             ++compared_;
@@ -248,7 +248,7 @@ void Comparison::TakeWholeSource() {
             ShowCount(program_, StatField::NewFiles, static_cast<float>(stats_.newFiles));
             AddChangeRow(program_, "|Datei nicht vorhanden|" + entry.path);
         }
-        TakeForCopy(entry);
+        TakeForCopy(entry, true);
     }
 }
 

@@ -4,7 +4,6 @@
 #include <memory>
 #include <new>
 
-#include "platform/DirectoryListing.h"
 #include "platform/FileIO.h"
 #include "platform/Ticks.h"
 #include "run/PauseAbort.h"
@@ -103,16 +102,13 @@ int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
 }  // namespace
 
 int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
-                     const CopyProgress& progress) {
-    DirEntry sourceFacts;
-    if (LookupPath(source, sourceFacts) != LookupResult::Found ||
-        sourceFacts.kind != EntryKind::File) {
-        return kCopySourceMissing;
-    }
+                     const CopyProgress& progress, std::int64_t* bytesCopied) {
     InputFile input;
     if (!input.Open(source)) {
-        return kCopySourceUnreadable;
+        return input.Missing() ? kCopySourceMissing : kCopySourceUnreadable;
     }
+    const DirEntry sourceFacts = input.Facts();
+    const std::int64_t length = input.Length();
     ReplacementFile output;
     if (!output.Create(target)) {
         return kCopyTargetNotCreated;
@@ -129,7 +125,13 @@ int CopyFileBuffered(Program& program, const std::string& source, const std::str
     if (result != kCopyDone) {
         return result;
     }
-    return output.Commit() ? kCopyDone : kCopyTargetNotCreated;
+    if (!output.Commit()) {
+        return kCopyTargetNotCreated;
+    }
+    if (bytesCopied != nullptr) {
+        *bytesCopied = length;
+    }
+    return kCopyDone;
 }
 
 }  // namespace quorvex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -25,8 +26,8 @@ using CopyProgress = std::function<void(int percent)>;
 // Copies source to target through a buffer of its own. The new content goes into a
 // temporary file beside the target, which takes the source's dates (plus the UTC_Time
 // hours) and attributes and replaces the target only when every byte is written; on any
-// other result the old target stays as it was.
+// other result the old target stays as it was. bytesCopied receives the new target's length.
 int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
-                     const CopyProgress& progress);
+                     const CopyProgress& progress, std::int64_t* bytesCopied = nullptr);
 
 }  // namespace quorvex

@@ -197,7 +197,8 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
         program_.display->SetFileStatus(ShortenPath(target, 60));
     }
     DirEntry existing;
-    if (LookupPath(target, existing) == LookupResult::Found && existing.kind == EntryKind::File &&
+    if (!entry.targetMissing && LookupPath(target, existing) == LookupResult::Found &&
+        existing.kind == EntryKind::File &&
         (existing.attributes & kAttributeReadOnly) != 0 &&
         !SetFileAttributes(target, kAttributeNormal)) {
         program_.log.WriteLog("!!! FEHLER BEIM LÖSCHEN DES READONLY-ATTRIBUTES FÜR '" + target +
@@ -209,13 +210,11 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
         progress = [this](int percent) { program_.display->SetFileProgress(percent); };
     }
     const bool abortedBefore = AbortRequested(program_);
-    const int code = CopyFileBuffered(program_, source, target, progress);
+    std::int64_t bytes = 0;
+    const int code = CopyFileBuffered(program_, source, target, progress, &bytes);
     if (code == kCopyDone) {
         ++stats_.filesCopied;
-        DirEntry copied;
-        if (LookupPath(target, copied) == LookupResult::Found) {
-            stats_.bytesCopied += static_cast<float>(copied.size);
-        }
+        stats_.bytesCopied += static_cast<float>(bytes);
         ShowCount(program_, StatField::BytesCopied, stats_.bytesCopied);
         AddChangeRow(program_, "|Datei kopiert|" + source);
         program_.log.WriteLog("Datei kopiert: '" + source + "' -> '" + target + "'");

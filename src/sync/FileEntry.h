@@ -15,6 +15,9 @@ struct FileEntry {
     float size = 0;  // 0 for folders; exact up to 16,777,216 bytes
     DateValue modified = 0;
     std::int32_t attributes = 0;
+    // Set by the comparison when it found no target file: the copy need not look for a
+    // read-only target to clear.
+    bool targetMissing = false;
     std::string fingerprint;  // set by the comparison for files that reach that test
 };
 

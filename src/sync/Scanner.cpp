@@ -38,13 +38,13 @@ void ScanFolder(Program& program, const std::string& root, const ScanRequest& re
                 ++engine.counters.filesTaken;
                 engine.scanList.push_back({root + entry.name, static_cast<float>(entry.size),
                                            entry.modified, entry.attributes & ~kAttributeCompressed,
-                                           std::string()});
+                                           false, std::string()});
             }
         } else if (entry.kind == EntryKind::Folder && request.includeSubFolders &&
                    entry.name != "." && entry.name != "..") {
             const std::string folder = root + entry.name + kPathSeparator;
             engine.scanList.push_back(
-                {folder, 0.0f, entry.modified, entry.attributes, std::string()});
+                {folder, 0.0f, entry.modified, entry.attributes, false, std::string()});
             ++engine.counters.foldersSeen;
             ScanFolder(program, folder, request);
         }

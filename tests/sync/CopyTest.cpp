@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/TempDir.h"
 #include "support/TestProgram.h"
@@ -71,6 +72,12 @@ TEST_F(CopyTest, FailuresLeaveTheOldTargetAndNoTemporaryFile) {
 
     EXPECT_EQ(Copy(src + "missing", dst + "keep"), kCopySourceMissing);
     EXPECT_EQ(Copy(src + "folder", dst + "keep"), kCopySourceMissing);
+    ASSERT_EQ(mkfifo((src + "fifo").c_str(), 0644), 0);
+    EXPECT_EQ(Copy(src + "fifo", dst + "keep"), kCopySourceMissing);
+    ASSERT_EQ(symlink("nowhere", (src + "dangling").c_str()), 0);
+    EXPECT_EQ(Copy(src + "dangling", dst + "keep"), kCopySourceMissing);
+    ASSERT_EQ(symlink("loop", (src + "loop").c_str()), 0);
+    EXPECT_EQ(Copy(src + "loop", dst + "keep"), kCopySourceMissing);
     EXPECT_EQ(Copy(src + "a", dst + "no/such/folder/a"), kCopyTargetNotCreated);
     EXPECT_EQ(Copy(src + "a", dst + "taken"), kCopyTargetNotCreated);
     EXPECT_EQ(test::ReadFile(dst + "keep"), "old");
