@@ -56,17 +56,19 @@ run_tool() {  # tool source target
     esac
 }
 
-# measure label source prepare: each repetition runs every tool once, in turn, so that
-# all three meet the same state of the machine (page cache, the file system's recently
-# freed inodes); prepare runs untimed before every timed run. Prints the medians.
+# measure label source prepare [fresh]: each repetition runs every tool once, in turn, so
+# that all three meet the same state of the machine; prepare runs untimed before every
+# timed run. With "fresh", every run gets a new empty target that is deleted only after
+# the last repetition: on ext4 a tree deleted just before slows the allocation of new
+# inodes for minutes, which would measure the deletion, not the copy. Prints the medians.
 measure() {
-    label=$1 source=$2 prepare=$3
+    label=$1 source=$2 prepare=$3 fresh=${4:-}
     q="" r="" c=""
     i=0
     while [ $i -lt "$repeat" ]; do
         i=$((i + 1))
         for tool in quorvex rsync cp; do
-            target="$work/$tool-target"
+            target="$work/$tool-target${fresh:+-$i}"
             $prepare "$source" "$target" "$i"
             # Writeback of earlier steps must not fall into the next tool's time.
             sync
@@ -81,11 +83,12 @@ measure() {
             esac
         done
     done
+    [ -z "$fresh" ] || rm -rf "$work"/*-target-*
     # shellcheck disable=SC2086
     report "$label" "$(median $q)" "$(median $r)" "$(median $c)"
 }
 
-empty_target() { rm -rf "$2"; mkdir -p "$2"; }
+new_target() { mkdir -p "$2"; }
 synced_target() { [ -d "$2" ] || { mkdir -p "$2"; run_tool rsync "$1" "$2"; }; }
 change_one_percent() {
     synced_target "$1" "$2"
@@ -105,7 +108,7 @@ report() {  # label quorvex rsync cp
 small="$work/small"
 mkdir -p "$small"
 make_tree "$small" 10000 100 1 8
-measure "(a) first copy, 10,000 small files" "$small" empty_target
+measure "(a) first copy, 10,000 small files" "$small" new_target fresh
 measure "(b) re-run, nothing changed" "$small" synced_target
 measure "(c) re-run after 1% changed" "$small" change_one_percent
 rm -rf "$small" "$work"/*-target
@@ -113,7 +116,7 @@ rm -rf "$small" "$work"/*-target
 large="$work/large"
 mkdir -p "$large"
 head -c $((512 * 1024 * 1024)) /dev/urandom >"$large/big.bin"
-measure "(d) one 512 MiB file" "$large" empty_target
+measure "(d) one 512 MiB file" "$large" new_target fresh
 rm -rf "$large" "$work"/*-target
 
 huge="$work/huge"

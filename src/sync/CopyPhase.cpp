@@ -198,8 +198,7 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
     }
     DirEntry existing;
     if (!entry.targetMissing && LookupPath(target, existing) == LookupResult::Found &&
-        existing.kind == EntryKind::File &&
-        (existing.attributes & kAttributeReadOnly) != 0 &&
+        existing.kind == EntryKind::File && (existing.attributes & kAttributeReadOnly) != 0 &&
         !SetFileAttributes(target, kAttributeNormal)) {
         program_.log.WriteLog("!!! FEHLER BEIM LÖSCHEN DES READONLY-ATTRIBUTES FÜR '" + target +
                               "'");

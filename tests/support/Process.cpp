@@ -13,6 +13,26 @@
 
 namespace quorvex::test {
 
+void ExecInChild(const std::vector<std::string>& command, const ProcessOptions& options,
+                 const std::string& runtimeFolder) {
+    if (!options.workingFolder.empty() && chdir(options.workingFolder.c_str()) != 0) {
+        _exit(126);
+    }
+    // Each program gets its own instance markers unless the test shares them on purpose,
+    // so that programs started by tests running side by side never meet.
+    setenv("XDG_RUNTIME_DIR", runtimeFolder.c_str(), 1);
+    for (const std::string& variable : options.environment) {
+        putenv(const_cast<char*>(variable.c_str()));
+    }
+    std::vector<char*> argv;
+    for (const std::string& part : command) {
+        argv.push_back(const_cast<char*>(part.c_str()));
+    }
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+}
+
 ProcessResult RunProcess(const std::vector<std::string>& command, const ProcessOptions& options) {
     TempDir scratch;
     const std::string inPath = scratch / "stdin";
@@ -33,22 +53,7 @@ ProcessResult RunProcess(const std::vector<std::string>& command, const ProcessO
         dup2(in, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
-        if (!options.workingFolder.empty() && chdir(options.workingFolder.c_str()) != 0) {
-            _exit(126);
-        }
-        // Each program gets its own instance markers unless the test shares them on purpose,
-        // so that programs started by tests running side by side never meet.
-        setenv("XDG_RUNTIME_DIR", scratch.path().c_str(), 1);
-        for (const std::string& variable : options.environment) {
-            putenv(const_cast<char*>(variable.c_str()));
-        }
-        std::vector<char*> argv;
-        for (const std::string& part : command) {
-            argv.push_back(const_cast<char*>(part.c_str()));
-        }
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        _exit(127);
+        ExecInChild(command, options, scratch.path());
     }
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::seconds(options.timeoutSeconds);

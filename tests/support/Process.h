@@ -31,6 +31,11 @@ inline ProcessOptions WithoutDisplay(ProcessOptions options) {
     return options;
 }
 
+// In a forked child: enters the options' folder and environment, with runtimeFolder as
+// XDG_RUNTIME_DIR, and replaces the child with the command.
+[[noreturn]] void ExecInChild(const std::vector<std::string>& command,
+                              const ProcessOptions& options, const std::string& runtimeFolder);
+
 // Runs a program to its end and collects what it printed.
 ProcessResult RunProcess(const std::vector<std::string>& command,
                          const ProcessOptions& options = {});

@@ -25,20 +25,7 @@ using Clock = std::chrono::steady_clock;
     dup2(slave, STDIN_FILENO);
     dup2(slave, STDOUT_FILENO);
     dup2(slave, STDERR_FILENO);
-    if (!options.workingFolder.empty() && chdir(options.workingFolder.c_str()) != 0) {
-        _exit(126);
-    }
-    setenv("XDG_RUNTIME_DIR", runtimeFolder.c_str(), 1);
-    for (const std::string& variable : options.environment) {
-        putenv(const_cast<char*>(variable.c_str()));
-    }
-    std::vector<char*> argv;
-    for (const std::string& part : command) {
-        argv.push_back(const_cast<char*>(part.c_str()));
-    }
-    argv.push_back(nullptr);
-    execvp(argv[0], argv.data());
-    _exit(127);
+    ExecInChild(command, options, runtimeFolder);
 }
 
 }  // namespace
