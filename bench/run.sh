@@ -23,8 +23,10 @@ quorvex="$here/build/quorvex"
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-bench-XXXXXX")
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 mkdir -p "$work/logs"
-# The file system matters: on ext4 every freshly deleted tree slows the next one's inode
-# allocation for a while, for all three tools alike. TMPDIR=/dev/shm measures in memory.
+# The file system matters. An ext4 without a journal skips inodes freed in the last minutes
+# when it allocates new ones, so a tree deleted shortly before (by anything, a test run
+# too) slows every file creation in its area; how much depends on where each tool's folders
+# land. TMPDIR=/dev/shm measures in memory; a journaled ext4 has no such effect.
 printf 'work folder: %s (%s)\n' "$work" "$(stat -f -c %T "$work")"
 
 # files folders minKiB maxKiB: random content, sizes spread evenly
@@ -59,15 +61,21 @@ run_tool() {  # tool source target
 # measure label source prepare [fresh]: each repetition runs every tool once, in turn, so
 # that all three meet the same state of the machine; prepare runs untimed before every
 # timed run. With "fresh", every run gets a new empty target that is deleted only after
-# the last repetition: on ext4 a tree deleted just before slows the allocation of new
-# inodes for minutes, which would measure the deletion, not the copy. Prints the medians.
+# the last repetition, so that no run pays for the deletion of an earlier one (see the
+# file system note above). Prints the medians.
 measure() {
     label=$1 source=$2 prepare=$3 fresh=${4:-}
     q="" r="" c=""
     i=0
     while [ $i -lt "$repeat" ]; do
         i=$((i + 1))
-        for tool in quorvex rsync cp; do
+        # Who goes first changes every repetition, so no tool always follows the same one.
+        case $((i % 3)) in
+            1) order="quorvex rsync cp" ;;
+            2) order="rsync cp quorvex" ;;
+            0) order="cp quorvex rsync" ;;
+        esac
+        for tool in $order; do
             target="$work/$tool-target${fresh:+-$i}"
             $prepare "$source" "$target" "$i"
             # Writeback of earlier steps must not fall into the next tool's time.
@@ -89,6 +97,8 @@ measure() {
 }
 
 new_target() { mkdir -p "$2"; }
+# For the large file: one deleted inode does not matter, 7.5 GB of kept copies would.
+empty_target() { rm -rf "$2"; mkdir -p "$2"; }
 synced_target() { [ -d "$2" ] || { mkdir -p "$2"; run_tool rsync "$1" "$2"; }; }
 change_one_percent() {
     synced_target "$1" "$2"
@@ -116,7 +126,7 @@ rm -rf "$small" "$work"/*-target
 large="$work/large"
 mkdir -p "$large"
 head -c $((512 * 1024 * 1024)) /dev/urandom >"$large/big.bin"
-measure "(d) one 512 MiB file" "$large" new_target fresh
+measure "(d) one 512 MiB file" "$large" empty_target
 rm -rf "$large" "$work"/*-target
 
 huge="$work/huge"
