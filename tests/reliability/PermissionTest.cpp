@@ -21,18 +21,23 @@ class PermissionTest : public ::testing::Test, protected test::BinaryRuns {
         return LogSection(Log(), from, to);
     }
     std::string Statistic(std::size_t line) const { return Section("### STATISTIK:", "")[line]; }
+
+    // Two read-only target files: "mine.txt" belongs to nobody, "roots.txt" to root, so
+    // nobody cannot change its mode but may replace or delete it in its folder.
+    void PutReadOnlyTargetPair(const std::string& content) {
+        Put(dst + "mine.txt", content, kOld);
+        Put(dst + "roots.txt", content, kOld);
+        chmod((dst + "mine.txt").c_str(), 0444);
+        HandTo(dst);
+        chown((dst + "roots.txt").c_str(), 0, 0);
+        chmod((dst + "roots.txt").c_str(), 0444);
+    }
 };
 
 TEST_F(PermissionTest, ReadOnlyTargetFilesAreReplaced) {
     Put(src + "mine.txt", "new", kNew);
     Put(src + "roots.txt", "new", kNew);
-    Put(dst + "mine.txt", "old", kOld);
-    Put(dst + "roots.txt", "old", kOld);
-    chmod((dst + "mine.txt").c_str(), 0444);
-    HandTo(dst);
-    // Not its own file: nobody cannot change its mode, but may replace it in its folder.
-    chown((dst + "roots.txt").c_str(), 0, 0);
-    chmod((dst + "roots.txt").c_str(), 0444);
+    PutReadOnlyTargetPair("old");
 
     const test::ProcessResult result = MirrorAsNobody();
 
@@ -77,12 +82,7 @@ TEST_F(PermissionTest, TargetFolderThatTakesNoFileKeepsItsOldFiles) {
 }
 
 TEST_F(PermissionTest, ReadOnlySurplusFilesAreDeleted) {
-    Put(dst + "mine.txt", "surplus", kOld);
-    Put(dst + "roots.txt", "surplus", kOld);
-    chmod((dst + "mine.txt").c_str(), 0444);
-    HandTo(dst);
-    chown((dst + "roots.txt").c_str(), 0, 0);
-    chmod((dst + "roots.txt").c_str(), 0444);
+    PutReadOnlyTargetPair("surplus");
 
     const test::ProcessResult result = MirrorAsNobody();
 
