@@ -26,10 +26,23 @@ struct DirEntry {
     DateValue modified = 0;
 };
 
+// An entry a listing met but could not describe: no permission to examine it, or a link
+// whose target is gone or cannot be reached. Such an entry exists, so it must never count
+// as absent.
+struct ListingProblem {
+    std::string name;
+    std::string reason;  // the operating system's words
+    bool brokenLink = false;
+};
+
 // Every file and folder of a folder, "." and ".." included, sorted by name bytes.
 // Links to folders and special files are left out; a link to a file is a file.
-// False when the folder cannot be listed (missing, no access, not a folder).
-bool ListDirectory(const std::string& folder, std::vector<DirEntry>& entries);
+// Entries that cannot be examined and links that lead nowhere are left out too and named
+// in problems when it is given.
+// False when the folder cannot be listed (missing, no access, not a folder), with the
+// reason in err when it is given.
+bool ListDirectory(const std::string& folder, std::vector<DirEntry>& entries,
+                   std::vector<ListingProblem>* problems = nullptr, std::string* err = nullptr);
 
 // True when a listing of the path can be opened. An empty path is the current folder.
 bool FolderExists(const std::string& path);
@@ -37,10 +50,28 @@ bool FolderExists(const std::string& path);
 enum class LookupResult {
     Found,         // info describes the entry (kind Other for links to folders, devices...)
     Missing,       // a definite "no such file or folder"
-    Inaccessible,  // the path could not be examined (no permission, I/O error...)
+    Inaccessible,  // the path could not be examined (no permission, I/O error, a link
+                   // whose target is gone...)
 };
 
 // One metadata call on a path; info.name stays empty.
 LookupResult LookupPath(const std::string& path, DirEntry& info);
+
+// Which folder a path names, links followed: a folder that is unmounted, replaced or
+// renamed away during a run no longer has the identity it had at the start.
+struct FolderIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FolderIdentity& other) const {
+        return device == other.device && inode == other.inode;
+    }
+    bool operator!=(const FolderIdentity& other) const { return !(*this == other); }
+};
+
+// False when the path names no folder that can be examined.
+bool IdentifyFolder(const std::string& path, FolderIdentity& identity);
+
+// True when the folder can be listed and holds nothing besides "." and "..".
+bool FolderIsEmpty(const std::string& path);
 
 }  // namespace quorvex

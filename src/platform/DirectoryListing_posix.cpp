@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "platform/Descriptors_posix.h"
 #include "platform/DirectoryListing.h"
@@ -59,39 +60,52 @@ const char* BaseName(const std::string& path) {
 
 namespace {
 
+struct StatOutcome {
+    int error = 0;            // 0 when the entry was described
+    bool linkFailed = false;  // the entry is a link whose target could not be examined
+};
+
 // lstat first; a link is described by its target but never counts as a folder.
 // The hidden flag follows the entry's own name, which is the last part of the path.
-int StatEntry(int folderFd, const char* path, const char* name, DirEntry& entry) {
+StatOutcome StatEntry(int folderFd, const char* path, const char* name, DirEntry& entry) {
     struct stat info {};
     if (fstatat(folderFd, path, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-        return errno;
+        return {errno, false};
     }
     bool viaLink = false;
     if (S_ISLNK(info.st_mode)) {
         if (fstatat(folderFd, path, &info, 0) != 0) {
-            return errno;
+            return {errno, true};
         }
         viaLink = true;
     }
     DescribeStatus(info, name, viaLink, entry);
-    return 0;
+    return {};
 }
 
 }  // namespace
 
-bool ListDirectory(const std::string& folder, std::vector<DirEntry>& entries) {
+bool ListDirectory(const std::string& folder, std::vector<DirEntry>& entries,
+                   std::vector<ListingProblem>* problems, std::string* err) {
     entries.clear();
     DIR* dir = ListingOf(OpenFolder(folder));
     if (dir == nullptr) {
+        if (err != nullptr) {
+            *err = std::strerror(errno);
+        }
         return false;
     }
     const int fd = dirfd(dir);
     while (const dirent* item = readdir(dir)) {
         DirEntry entry;
         entry.name = item->d_name;
-        if (StatEntry(fd, item->d_name, item->d_name, entry) == 0 &&
-            entry.kind != EntryKind::Other) {
+        const StatOutcome outcome = StatEntry(fd, item->d_name, item->d_name, entry);
+        if (outcome.error == 0 && entry.kind != EntryKind::Other) {
             entries.push_back(std::move(entry));
+        } else if (problems != nullptr && (outcome.linkFailed || outcome.error != ENOENT) &&
+                   outcome.error != 0) {
+            // An entry removed since the folder was read is simply gone.
+            problems->push_back({entry.name, std::strerror(outcome.error), outcome.linkFailed});
         }
     }
     closedir(dir);
@@ -110,11 +124,41 @@ bool FolderExists(const std::string& path) {
 }
 
 LookupResult LookupPath(const std::string& path, DirEntry& info) {
-    const int error = StatEntry(AT_FDCWD, path.c_str(), BaseName(path), info);
-    if (error == 0) {
+    const StatOutcome outcome = StatEntry(AT_FDCWD, path.c_str(), BaseName(path), info);
+    if (outcome.error == 0) {
         return LookupResult::Found;
     }
-    return error == ENOENT || error == ENOTDIR ? LookupResult::Missing : LookupResult::Inaccessible;
+    // A link whose target is gone is still an entry: never "missing".
+    const bool absent =
+        !outcome.linkFailed && (outcome.error == ENOENT || outcome.error == ENOTDIR);
+    return absent ? LookupResult::Missing : LookupResult::Inaccessible;
+}
+
+bool IdentifyFolder(const std::string& path, FolderIdentity& identity) {
+    struct stat info {};
+    if (stat(path.empty() ? "." : path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        return false;
+    }
+    identity.device = static_cast<std::uint64_t>(info.st_dev);
+    identity.inode = static_cast<std::uint64_t>(info.st_ino);
+    return true;
+}
+
+bool FolderIsEmpty(const std::string& path) {
+    DIR* dir = ListingOf(OpenFolder(path));
+    if (dir == nullptr) {
+        return false;
+    }
+    bool empty = true;
+    while (const dirent* item = readdir(dir)) {
+        const std::string name = item->d_name;
+        if (name != "." && name != "..") {
+            empty = false;
+            break;
+        }
+    }
+    closedir(dir);
+    return empty;
 }
 
 }  // namespace quorvex

@@ -126,10 +126,13 @@ int RunJob(Program& program, const SyncJob& job) {
         targetRoot = MakeDateFolder(program, targetRoot);
     }
     program.log.WriteLog("");
+    // Left at zero when the source is gone already: then no deletion can match it.
+    FolderIdentity scannedSource;
+    IdentifyFolder(sourceRoot, scannedSource);
     const Ticks readEnd = ReadSource(program, job, sourceRoot, jobStart);
     DetectChanges(program, sourceRoot, targetRoot, job.FileCheckSum, readEnd);
     if (job.DeleteFiles == 1 && !AbortRequested(program)) {
-        DeleteSurplus(program, sourceRoot, targetRoot, job.SubDirs != 0);
+        DeleteSurplus(program, sourceRoot, scannedSource, targetRoot, job.SubDirs != 0);
     }
     RunCopyPhase(program, sourceRoot, targetRoot);
     engine.stats.writeRate = WriteRate(engine.stats.bytesCopied, engine.stats.copyTime);

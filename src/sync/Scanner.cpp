@@ -21,9 +21,34 @@ struct ScanRequest {
     std::optional<StatField> countField;
 };
 
+// A folder that cannot be read or a link that leads nowhere keeps its target copy (only a
+// definite absence makes a target entry surplus), but the user must hear of it.
+void ReportProblem(Program& program, const std::string& text) {
+    program.log.WriteLog("!!! FEHLER: " + text);
+    ++program.engine.otherProblems;
+}
+
+bool ListFolder(Program& program, const std::string& root, const ScanRequest& request,
+                std::vector<DirEntry>& entries) {
+    std::vector<ListingProblem> problems;
+    std::string reason;
+    if (!ListDirectory(root, entries, &problems, &reason)) {
+        ReportProblem(program, "Ordner nicht lesbar: '" + root + "' (" + reason + ")");
+        return false;
+    }
+    for (const ListingProblem& problem : problems) {
+        if (PassesFilter(request.upperFilter, UpperCaseAnsi(ExtensionOf(problem.name)))) {
+            ReportProblem(program, std::string(problem.brokenLink ? "Verknüpfung ohne Ziel: '"
+                                                                  : "Eintrag nicht lesbar: '") +
+                                       root + problem.name + "' (" + problem.reason + ")");
+        }
+    }
+    return true;
+}
+
 void ScanFolder(Program& program, const std::string& root, const ScanRequest& request) {
     std::vector<DirEntry> entries;
-    if (!ListDirectory(root, entries)) {
+    if (!ListFolder(program, root, request, entries)) {
         return;
     }
     EngineState& engine = program.engine;

@@ -45,12 +45,34 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
     return !prefix.empty() && text.compare(0, prefix.size(), prefix) == 0;
 }
 
+// An empty source root while the target holds files is far more often an unplugged disk
+// or a wrong path than a wish to empty the backup: only the user's explicit Yes lets the
+// mirror go on.
+bool MayEmptyTarget(Program& program, const std::string& sourceRoot) {
+    if (program.engine.counters.filesSeen == 0 || !FolderIsEmpty(sourceRoot)) {
+        return true;
+    }
+    if (WindowMode(program) &&
+        program.dialogs->AskYesNo("Das Quell-Verzeichnis ist leer:\r\n\r\n" + sourceRoot +
+                                      "\r\n\r\nSollen wirklich alle Dateien im Ziel gelöscht "
+                                      "werden?",
+                                  kProductTitle, PresetAnswer::No)) {
+        return true;
+    }
+    program.log.WriteLog("!!! FEHLER: Quell-Verzeichnis ist leer, im Ziel wird nichts gelöscht: " +
+                         sourceRoot);
+    ++program.engine.otherProblems;
+    return false;
+}
+
 class Deletion {
   public:
-    Deletion(Program& program, const std::string& sourceRoot, const std::string& targetRoot)
+    Deletion(Program& program, const std::string& sourceRoot, const FolderIdentity& scannedSource,
+             const std::string& targetRoot)
         : program_(program),
           stats_(program.engine.stats),
           sourceRoot_(sourceRoot),
+          scannedSource_(scannedSource),
           targetRoot_(targetRoot),
           loopStart_(TickCount()),
           displayTimer_(loopStart_),
@@ -59,7 +81,7 @@ class Deletion {
     void DeleteAll();
 
   private:
-    bool SourceRootStillThere();
+    bool SourceStillTheScannedFolder();
     void JudgeFolder(const std::string& path, const std::string& sourcePath);
     void JudgeFile(const std::string& path, const std::string& sourcePath);
     void Refresh(const std::string& path);
@@ -67,6 +89,7 @@ class Deletion {
     Program& program_;
     JobStats& stats_;
     const std::string& sourceRoot_;
+    const FolderIdentity scannedSource_;
     const std::string& targetRoot_;
     const Ticks loopStart_;
     Throttle displayTimer_;
@@ -78,14 +101,20 @@ class Deletion {
     bool sourceLost_ = false;
 };
 
-// A "missing" answer counts only while the source root itself is still there: a drive
-// unplugged or a folder renamed during the run must not read as an empty source. Once it
-// is gone, nothing more is deleted.
-bool Deletion::SourceRootStillThere() {
-    if (FolderExists(sourceRoot_)) {
+// A "missing" answer counts only while the source root is still the folder the scan read:
+// a drive unmounted during the run leaves an empty mount point of the same name, and a
+// folder renamed away may be replaced by another. Once it is not, nothing more is deleted.
+bool Deletion::SourceStillTheScannedFolder() {
+    FolderIdentity now;
+    if (IdentifyFolder(sourceRoot_, now) && now == scannedSource_) {
         return true;
     }
-    program_.log.WriteLog("!!! FEHLER: Quell-Verzeichnis existiert nicht (mehr): " + sourceRoot_);
+    const bool gone = !FolderExists(sourceRoot_);
+    program_.log.WriteLog(gone ? "!!! FEHLER: Quell-Verzeichnis existiert nicht (mehr): " +
+                                     sourceRoot_
+                               : "!!! FEHLER: Quell-Verzeichnis ist nicht mehr derselbe Ordner, "
+                                 "nichts wird gelöscht: " +
+                                     sourceRoot_);
     ++program_.engine.otherProblems;
     sourceLost_ = true;
     return false;
@@ -117,13 +146,13 @@ void Deletion::Refresh(const std::string& path) {
 
 void Deletion::JudgeFolder(const std::string& path, const std::string& sourcePath) {
     const SourceSide source = LookUpSource(sourcePath);
-    if (source == SourceSide::Unknown) {
+    if (source == SourceSide::Unknown || source == SourceSide::OtherKind) {
         protectedFolder_ = path;
         return;
     }
     std::int32_t attributes = 0;
     if (source == SourceSide::Folder || TargetKind(path, attributes) != EntryKind::Folder ||
-        (source == SourceSide::Missing && !SourceRootStillThere())) {
+        (source == SourceSide::Missing && !SourceStillTheScannedFolder())) {
         return;
     }
     if (RemoveFolderTree(path)) {
@@ -139,8 +168,8 @@ void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath)
     const SourceSide source = LookUpSource(sourcePath);
     std::int32_t attributes = 0;
     if (source == SourceSide::File || source == SourceSide::Unknown ||
-        TargetKind(path, attributes) != EntryKind::File ||
-        (source == SourceSide::Missing && !SourceRootStillThere())) {
+        source == SourceSide::OtherKind || TargetKind(path, attributes) != EntryKind::File ||
+        (source == SourceSide::Missing && !SourceStillTheScannedFolder())) {
         return;
     }
     RunLog& log = program_.log;
@@ -162,6 +191,9 @@ void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath)
 }
 
 void Deletion::DeleteAll() {
+    if (!SourceStillTheScannedFolder() || !MayEmptyTarget(program_, sourceRoot_)) {
+        return;
+    }
     for (const FileEntry& entry : program_.engine.scanList) {
         if (AbortRequested(program_)) {
             break;
@@ -213,7 +245,8 @@ void ReadTarget(Program& program, const std::string& targetRoot, bool includeSub
 
 }  // namespace
 
-void DeleteSurplus(Program& program, const std::string& sourceRoot, const std::string& targetRoot,
+void DeleteSurplus(Program& program, const std::string& sourceRoot,
+                   const FolderIdentity& scannedSource, const std::string& targetRoot,
                    bool includeSubFolders) {
     const Ticks phaseStart = TickCount();
     ReadTarget(program, targetRoot, includeSubFolders, phaseStart);
@@ -227,7 +260,7 @@ void DeleteSurplus(Program& program, const std::string& sourceRoot, const std::s
     stats.folderDeleteErrors = 0;
     stats.targetFiles = program.engine.counters.filesSeen;
     if (program.settings.PreviewRun == 0) {
-        Deletion(program, sourceRoot, targetRoot).DeleteAll();
+        Deletion(program, sourceRoot, scannedSource, targetRoot).DeleteAll();
     }
     if (WindowMode(program) && stats.filesDeleted > 0) {
         program.display->SetStatisticsField(

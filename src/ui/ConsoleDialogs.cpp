@@ -22,7 +22,7 @@ bool ConsoleDialogs::ReadAnswer(std::string& answer) {
     return c != EOF || !answer.empty();
 }
 
-bool ConsoleDialogs::AskYesNo(const std::string& text, const std::string&) {
+bool ConsoleDialogs::AskYesNo(const std::string& text, const std::string&, PresetAnswer) {
     std::fprintf(output_, "Quorvex: %s [j/N] ", ToDisplayLineBreaks(text).c_str());
     std::fflush(output_);
     if (!InputIsTerminal()) {

@@ -14,7 +14,9 @@ class ConsoleDialogs : public UserDialogs {
         : input_(input), output_(output) {}
 
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
-    bool AskYesNo(const std::string& text, const std::string& title) override;
+    // The terminal's answer is No unless typed otherwise, whatever the preset.
+    bool AskYesNo(const std::string& text, const std::string& title,
+                  PresetAnswer preset = PresetAnswer::Yes) override;
     std::string AskText(const std::string& title, const std::string& prompt,
                         const std::string& proposal) override;
 

@@ -16,8 +16,9 @@ class DialogsRelay : public UserDialogs {
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         current_->ShowMessage(text, title, icon);
     }
-    bool AskYesNo(const std::string& text, const std::string& title) override {
-        return current_->AskYesNo(text, title);
+    bool AskYesNo(const std::string& text, const std::string& title,
+                  PresetAnswer preset = PresetAnswer::Yes) override {
+        return current_->AskYesNo(text, title, preset);
     }
     std::string AskText(const std::string& title, const std::string& prompt,
                         const std::string& proposal) override {

@@ -64,7 +64,11 @@ TEST_F(MirrorBinaryTest, SourceThatCannotBeExaminedProtectsItsBackup) {
          "-d", dst, "-logdir", logs, "-del", "-start", "-nowin"},
         test::InFolder(root.path()));
 
-    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    // The unreadable folder is reported, so the run does not end as a clean one.
+    EXPECT_EQ(result.exitStatus, 1) << result.err;
+    EXPECT_EQ(LogSection(Log(), "### LESE QUELL-ORDNER: '" + src + "'", "Ordner: 1, Dateien: 0"),
+              (Lines{"### LESE QUELL-ORDNER: '" + src + "'",
+                     "!!! FEHLER: Ordner nicht lesbar: '" + src + "sealed/' (Permission denied)"}));
     EXPECT_FALSE(test::PathExists(dst + "gone.txt"));
     EXPECT_EQ(ReadFile(dst + "sealed/deep/f.txt"), "f");
     EXPECT_EQ(ReadFile(dst + "sealed/top.txt"), "t");

@@ -63,6 +63,7 @@ TEST_F(MirrorExactnessTest, SurplusFoldersAreRemovedWithoutFollowingLinks) {
     symlink((outside + "folder").c_str(), (dst + "old/to-folder").c_str());
     symlink((outside + "file.txt").c_str(), (dst + "old/deeper/to-file").c_str());
     symlink(outside.c_str(), (dst + "root-link").c_str());
+    test::MakeFolder(src + "kept");
     const test::TreeContents outsideBefore = test::ReadTree(outside);
     const SyncJob& job = Job();
 
@@ -132,6 +133,8 @@ TEST_F(WindowedDeletionTest, RowsFieldsAndThrottledStatus) {
     }
     test::MakeFolder(dst + "old");
     WriteFile(dst + "old/x", "x");
+    // The source is empty: the user is asked before the target is emptied.
+    test.dialogs.yesNoAnswers.push_back(true);
     const SyncJob& job = Job();
 
     EXPECT_EQ(Sync(job), 1);
@@ -162,6 +165,7 @@ TEST_F(WindowedDeletionTest, FailedDeletionsGiveTheirRowsAndTheErrorField) {
     chown((dst + "foreign.txt").c_str(), 0, 0);
     chmod((dst + "foreign.txt").c_str(), 0444);
     chmod((dst + "stuck").c_str(), 0555);
+    test.dialogs.yesNoAnswers.push_back(true);  // the source is empty
     const SyncJob& job = Job();
 
     const int status = test::RunInChild([&] {

@@ -83,12 +83,13 @@ TEST_F(PermissionTest, TargetFolderThatTakesNoFileKeepsItsOldFiles) {
 
 TEST_F(PermissionTest, ReadOnlySurplusFilesAreDeleted) {
     PutReadOnlyTargetPair("surplus");
+    test::MakeFolder(src + "kept");
 
     const test::ProcessResult result = MirrorAsNobody();
 
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(Losses(), "");
-    EXPECT_EQ(test::ReadTree(dst), test::TreeContents{});
+    EXPECT_EQ(test::ReadTree(dst), (test::TreeContents{{"kept", "<folder>"}}));
     EXPECT_EQ(
         Section("### LÖSCHEN:", "### KOPIEREN:"),
         (Lines{"### LÖSCHEN:", "Datei gelöscht '" + dst + "mine.txt'",

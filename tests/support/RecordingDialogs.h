@@ -25,8 +25,10 @@ class RecordingDialogs : public UserDialogs {
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         messages.push_back({text, title, icon});
     }
-    bool AskYesNo(const std::string& text, const std::string&) override {
+    bool AskYesNo(const std::string& text, const std::string&,
+                  PresetAnswer preset = PresetAnswer::Yes) override {
         questions.push_back(text);
+        presets.push_back(preset);
         if (yesNoAnswers.empty()) {
             return false;
         }
@@ -48,6 +50,7 @@ class RecordingDialogs : public UserDialogs {
 
     std::vector<Message> messages;
     std::vector<std::string> questions;
+    std::vector<PresetAnswer> presets;  // of each yes/no question, in order
     std::vector<TextRequest> textRequests;
     std::deque<bool> yesNoAnswers;
     std::deque<std::string> textAnswers;

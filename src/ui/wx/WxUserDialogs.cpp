@@ -92,11 +92,13 @@ void WxUserDialogs::ShowMessage(const std::string& text, const std::string& titl
     dialog.ShowModal();
 }
 
-bool WxUserDialogs::AskYesNo(const std::string& text, const std::string& title) {
+bool WxUserDialogs::AskYesNo(const std::string& text, const std::string& title,
+                             PresetAnswer preset) {
     if (!windows_) {
-        return fallback_.AskYesNo(text, title);
+        return fallback_.AskYesNo(text, title, preset);
     }
-    wxMessageDialog dialog(Parent(), ToWx(text), Caption(title), wxYES_NO | wxICON_NONE);
+    const long noFirst = preset == PresetAnswer::No ? wxNO_DEFAULT : 0;
+    wxMessageDialog dialog(Parent(), ToWx(text), Caption(title), wxYES_NO | wxICON_NONE | noFirst);
     dialog.SetYesNoLabels("&Ja", "&Nein");
     return dialog.ShowModal() == wxID_YES;
 }

@@ -17,7 +17,8 @@ class WxUserDialogs : public UserDialogs {
     void UseFallback();
 
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
-    bool AskYesNo(const std::string& text, const std::string& title) override;
+    bool AskYesNo(const std::string& text, const std::string& title,
+                  PresetAnswer preset = PresetAnswer::Yes) override;
     std::string AskText(const std::string& title, const std::string& prompt,
                         const std::string& proposal) override;
 
