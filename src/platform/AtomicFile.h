@@ -18,9 +18,12 @@ class AtomicFileWriter {
     // Creates the temporary file. False when the file may not be replaced: its folder
     // or an existing file is not writable.
     bool Begin(const std::string& path);
-    // Writes the contents and puts them in place of the old file. False when anything
-    // failed; the old file is then untouched.
-    bool Commit(std::string_view contents);
+    // Writes a part of the contents. False when this or an earlier write failed; the
+    // commit then fails as well.
+    bool Write(std::string_view part);
+    // Writes the rest of the contents and puts them in place of the old file. False when
+    // anything failed; the old file is then untouched.
+    bool Commit(std::string_view rest = {});
     // Drops the temporary file without touching the old one.
     void Abandon();
 
@@ -30,6 +33,7 @@ class AtomicFileWriter {
     std::string target_;
     std::string temporary_;
     int handle_ = -1;
+    bool writeFailed_ = false;
 };
 
 }  // namespace quorvex

@@ -68,14 +68,25 @@ bool AtomicFileWriter::Begin(const std::string& path) {
     fchmod(fd, mode);
     temporary_ = pattern;
     handle_ = fd;
+    writeFailed_ = false;
     return true;
 }
 
-bool AtomicFileWriter::Commit(std::string_view contents) {
+bool AtomicFileWriter::Write(std::string_view part) {
     if (!IsBegun()) {
         return false;
     }
-    const bool written = WriteAll(handle_, contents.data(), contents.size()) && fsync(handle_) == 0;
+    if (!writeFailed_ && !WriteAll(handle_, part.data(), part.size())) {
+        writeFailed_ = true;
+    }
+    return !writeFailed_;
+}
+
+bool AtomicFileWriter::Commit(std::string_view rest) {
+    if (!IsBegun()) {
+        return false;
+    }
+    const bool written = Write(rest) && fsync(handle_) == 0;
     const bool closed = close(handle_) == 0;
     handle_ = -1;
     if (!written || !closed || rename(temporary_.c_str(), target_.c_str()) != 0) {

@@ -1,5 +1,6 @@
 #include "run/PauseAbort.h"
 
+#include "platform/TerminationSignals.h"
 #include "run/Program.h"
 
 namespace quorvex {
@@ -15,14 +16,31 @@ bool Abort(Program& program) {
     return true;
 }
 
+// A request to end the process aborts like ESC, but without the message box: nobody may
+// be there to click it, and the run must end on its own.
+bool AbortForTermination(Program& program) {
+    if (!TerminationRequested() || program.settings.AbortRequested != 0) {
+        return false;
+    }
+    program.settings.AbortRequested = 1;
+    return true;
+}
+
 }  // namespace
 
 bool PollPauseAbort(Program& program) {
-    switch (program.pump->PollOne()) {
+    const PumpEvent event = program.pump->PollOne();
+    // Tested after the poll, so that a request which came during it is not left to a
+    // loop's next test, which would end the loop without its abort line.
+    if (AbortForTermination(program)) {
+        return true;
+    }
+    switch (event) {
         case PumpEvent::PauseKey:
         case PumpEvent::PreviewButton:
             program.pump->HoldPause();
-            return false;
+            // A request to end the process ends the pause as well.
+            return AbortForTermination(program);
         case PumpEvent::EscapeKey:
             return Abort(program);
         case PumpEvent::RunButton:
@@ -46,7 +64,8 @@ bool PollPauseAbort(Program& program) {
     }
 }
 
-bool AbortRequested(const Program& program) {
+bool AbortRequested(Program& program) {
+    AbortForTermination(program);
     return program.settings.AbortRequested != 0;
 }
 

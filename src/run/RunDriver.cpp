@@ -1,6 +1,7 @@
 #include "run/RunDriver.h"
 
 #include "config/ProductInfo.h"
+#include "platform/TerminationSignals.h"
 #include "platform/TextFormat.h"
 #include "run/ChangeTree.h"
 #include "run/PauseAbort.h"
@@ -143,6 +144,8 @@ RunOutcome RunAllJobs(Program& program) {
     if (!ValidateRun(program)) {
         return RunOutcome::Refused;
     }
+    // From here to the written log, a request to end the process aborts the run instead.
+    TerminationSignals termination;
     Settings& settings = program.settings;
     if (settings.Priority != kPriorityNormal) {
         program.system->SetProcessPriority(settings.Priority);
@@ -169,10 +172,15 @@ RunOutcome RunAllJobs(Program& program) {
     if (program.engine.activeJobs > 1) {
         WriteTotalsBlock(program.log, totals);
     }
-    program.log.EndRunLog();
-    const bool problems = jobMissing || AbortRequested(program) || totals.copyErrors > 0 ||
-                          totals.deleteErrors > 0 || totals.folderDeleteErrors > 0 ||
-                          program.engine.otherProblems > 0;
+    const bool logWritten = program.log.EndRunLog();
+    const bool problems = jobMissing || !logWritten || AbortRequested(program) ||
+                          totals.copyErrors > 0 || totals.deleteErrors > 0 ||
+                          totals.folderDeleteErrors > 0 || program.engine.otherProblems > 0;
+    // The request was to end the program; what is left of the run only restores the
+    // window and the process, under the handling from before.
+    if (termination.Restore()) {
+        settings.ExitAfterRun = 1;
+    }
     FinishRun(program, totals);
     return problems ? RunOutcome::Problems : RunOutcome::Clean;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/AtomicFile.h"
 #include "platform/TextFile.h"
 #include "platform/TextFormat.h"
 
@@ -22,13 +23,26 @@ void RunLog::WriteLog(std::string_view text) {
     }
     if (settings_.SecureLog == 1) {
         if (!path_.empty()) {
-            AppendLine(path_, text);
+            AppendToFile(text);
         }
     } else {
         if (buffer_.empty() || buffer_.back().size() + text.size() + 2 > kBlockSize) {
             buffer_.emplace_back().reserve(std::max(kBlockSize, text.size() + 2));
         }
         buffer_.back().append(text).append("\r\n");
+    }
+}
+
+void RunLog::AppendToFile(std::string_view text) {
+    TextFile file;
+    Failure failure = Failure::NotCreated;
+    if (file.Open(path_, OpenMode::Update)) {
+        file.SeekToEnd();
+        file.WriteLine(text);
+        failure = file.Close() ? Failure::None : Failure::NotWritten;
+    }
+    if (appendFailure_ == Failure::None) {
+        appendFailure_ = failure;
     }
 }
 
@@ -43,6 +57,7 @@ void RunLog::BeginRunLog() {
         std::remove(path_.c_str());
     }
     buffer_.clear();
+    appendFailure_ = Failure::None;
 }
 
 std::vector<std::string> RunLog::BufferedLines() const {
@@ -57,23 +72,38 @@ std::vector<std::string> RunLog::BufferedLines() const {
     return lines;
 }
 
+RunLog::Failure RunLog::WriteBufferToFile() const {
+    AtomicFileWriter file;
+    if (!file.Begin(path_)) {
+        return Failure::NotCreated;
+    }
+    for (const std::string& block : buffer_) {
+        file.Write(block);
+    }
+    return file.Commit() ? Failure::None : Failure::NotWritten;
+}
+
+void RunLog::Report(Failure failure) const {
+    const bool notWritten = failure == Failure::NotWritten;
+    const std::string what =
+        notWritten ? "Konnte Log-Datei nicht schreiben" : "Konnte Log-Datei nicht erstellen";
+    if (settings_.WindowHidden == 0) {
+        dialogs_.ShowMessage(what + "!\r\n\r\n" + path_, "Quorvex",
+                             notWritten ? MessageIcon::Error : MessageIcon::Information);
+    } else {
+        dialogs_.ShowMessage(what + ": " + path_, "Quorvex", MessageIcon::Error);
+    }
+}
+
 bool RunLog::EndRunLog() {
-    if (settings_.Logging != 1 || settings_.SecureLog == 1) {
+    if (settings_.Logging != 1) {
         return true;
     }
-    TextFile file;
-    bool written = file.Open(path_, OpenMode::Create);
-    if (written) {
-        for (const std::string& block : buffer_) {
-            file.Write(block);
-        }
-        written = file.Close();
+    const Failure failure = settings_.SecureLog == 1 ? appendFailure_ : WriteBufferToFile();
+    if (failure != Failure::None) {
+        Report(failure);
     }
-    if (!written && settings_.WindowHidden == 0) {
-        dialogs_.ShowMessage("Konnte Log-Datei nicht erstellen!\r\n\r\n" + path_, "Quorvex",
-                             MessageIcon::Information);
-    }
-    return written;
+    return failure == Failure::None;
 }
 
 }  // namespace quorvex

@@ -30,8 +30,10 @@ class RunLog {
 
     // A fresh secure log file; an empty buffer.
     void BeginRunLog();
-    // Writes the buffer to the run's file (buffered mode). False when the file could not
-    // be created; the user is told unless the window is hidden.
+    // Puts the buffer in place of the run's file as a whole (buffered mode), so a failed
+    // write leaves an earlier file as it was. False when the file could not be created or
+    // written, in either mode; the user is told once: a message box in window mode, a
+    // line on stderr (through the console dialogs) with the window hidden.
     bool EndRunLog();
 
     // The buffered lines, split at their line ends.
@@ -42,6 +44,12 @@ class RunLog {
     const std::string& DebugLogPath() const { return debugLogPath_; }
 
   private:
+    enum class Failure { None, NotCreated, NotWritten };
+
+    void AppendToFile(std::string_view text);
+    Failure WriteBufferToFile() const;
+    void Report(Failure failure) const;
+
     const Settings& settings_;
     UserDialogs& dialogs_;
     std::string path_;
@@ -49,6 +57,8 @@ class RunLog {
     // Lines with their CR LF, packed into large blocks: a run over many files logs
     // hundreds of thousands of lines, and one allocation per line would double the memory.
     std::vector<std::string> buffer_;
+    // The first failed append of the current run in secure mode.
+    Failure appendFailure_ = Failure::None;
 };
 
 }  // namespace quorvex

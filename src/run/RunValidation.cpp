@@ -1,6 +1,9 @@
 #include "run/RunValidation.h"
 
+#include <algorithm>
+
 #include "platform/DiskSpace.h"
+#include "platform/FolderIdentity.h"
 #include "platform/Paths.h"
 #include "run/Program.h"
 
@@ -15,9 +18,28 @@ void Refuse(Program& program, const std::string& text) {
 
 enum class Overlap { None, SameFolder, OneInsideTheOther };
 
+bool Contains(const std::vector<FolderIdentity>& folders, const FolderIdentity& identity) {
+    return std::find(folders.begin(), folders.end(), identity) != folders.end();
+}
+
+// A bind mount shows a folder at a second place whose path has nothing in common with
+// the first: only the identities of the folders tell.
+Overlap IdentityOverlap(const std::string& source, const std::string& target) {
+    const IdentityChain sourceChain = IdentityChainOf(source);
+    const IdentityChain targetChain = IdentityChainOf(target);
+    const bool sourceAbove =
+        sourceChain.exists && Contains(targetChain.folders, sourceChain.folders.front());
+    const bool targetAbove =
+        targetChain.exists && Contains(sourceChain.folders, targetChain.folders.front());
+    if (sourceAbove && targetAbove) {
+        return Overlap::SameFolder;
+    }
+    return sourceAbove || targetAbove ? Overlap::OneInsideTheOther : Overlap::None;
+}
+
 // A target inside its source would be copied into itself again with every run; a source
 // inside its target would be deleted by the mirror as surplus. Paths are compared as the
-// folders they name, so another spelling or a link does not hide either case.
+// folders they name, so another spelling, a link or a bind mount does not hide either case.
 Overlap OverlapOf(const std::string& source, const std::string& target) {
     const std::string sourceFolder = ResolveFolderPath(source);
     const std::string targetFolder = ResolveFolderPath(target);
@@ -26,7 +48,7 @@ Overlap OverlapOf(const std::string& source, const std::string& target) {
     }
     const bool nested = targetFolder.compare(0, sourceFolder.size(), sourceFolder) == 0 ||
                         sourceFolder.compare(0, targetFolder.size(), targetFolder) == 0;
-    return nested ? Overlap::OneInsideTheOther : Overlap::None;
+    return nested ? Overlap::OneInsideTheOther : IdentityOverlap(source, target);
 }
 
 }  // namespace

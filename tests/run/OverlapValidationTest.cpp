@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include "e2e/SyncFixture.h"
@@ -56,6 +58,33 @@ TEST_F(OverlapValidationTest, LinksAndOtherSpellingsDoNotHideAnOverlap) {
     EXPECT_EQ(Verdict(data, link + "/inner/"), kOverlap);
     EXPECT_EQ(Verdict(link, data), kIdentical);
     EXPECT_EQ(Verdict(dir / "data/inner/../", dir / "./data"), kIdentical);
+}
+
+// A bind mount shows a folder at a second place that no path text connects with the first.
+// The mount lives in a mount namespace of the test process's own.
+TEST_F(OverlapValidationTest, BindMountsDoNotHideAnOverlap) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "a bind mount needs root";
+    }
+    const std::string bound = dir / "bound/";
+    test::MakeFolder(bound);
+    if (unshare(CLONE_NEWNS) != 0 ||
+        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount(data.c_str(), bound.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+        GTEST_SKIP() << "no bind mount can be made here";
+    }
+    symlink((bound + "inner").c_str(), (dir / "via-link").c_str());
+
+    EXPECT_EQ(Verdict(bound + "inner/", data), kOverlap);
+    EXPECT_EQ(Verdict(data, bound + "inner/not-yet/"), kOverlap);
+    EXPECT_EQ(Verdict(data + "inner/", bound), kOverlap);
+    EXPECT_EQ(Verdict(bound, data), kIdentical);
+    EXPECT_EQ(Verdict(dir / "via-link", data), kOverlap);
+    EXPECT_EQ(Verdict(data, dir / "via-link/deeper/"), kOverlap);
+    // A target that does not exist yet overlaps nothing just because its parent is above.
+    EXPECT_EQ(Verdict(bound + "inner/", dir / "new/"), "ran");
+    EXPECT_EQ(Verdict(bound + "inner/", dir / "data2/"), "ran");
+    umount2(bound.c_str(), MNT_DETACH);
 }
 
 TEST_F(OverlapValidationTest, SiblingsWithACommonPrefixMayRun) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include "platform/DirectoryListing.h"
 #include "platform/TextFormat.h"
 #include "run/RunHeader.h"
@@ -201,6 +203,55 @@ TEST_F(RunDriverTest, AbortStopsTheJobLoopButTheLogAndPriorityAreRestored) {
     EXPECT_EQ(std::count(log.begin(), log.end(), "### JOB #2"), 0);
     EXPECT_EQ(std::count(log.begin(), log.end(), "##### GESAMTSTATISTIK:"), 1);
     EXPECT_EQ(test.system.calls, (Lines{"priority 128", "priority 32"}));
+}
+
+// Ctrl-C, `timeout` or a service stop end the run as ESC does, without a message box that
+// nobody may be there to click; a signal ignored before the run (nohup) stays ignored.
+TEST_F(RunDriverTest, TerminationSignalsAbortLikeEscapeWithoutAMessage) {
+    program.settings.WindowHidden = 0;
+    test::WriteFile(one + "a.txt", "a");
+    test::WriteFile(one + "b.txt", "b");
+    test.AddJob(one, two);
+    test.AddJob(three, two);
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction hangUpBefore {};
+    sigaction(SIGHUP, &ignore, &hangUpBefore);
+    const std::string aCopied = "Datei kopiert: '" + one + "a.txt' -> '" + two + "a.txt'";
+    test.pump.At(
+        [&](int poll) {
+            if (poll == 1) {
+                raise(SIGHUP);
+            }
+            const Lines lines = test.LogLines();
+            if (lines.back() == aCopied) {
+                raise(SIGTERM);
+                raise(SIGINT);  // a second signal changes nothing
+            }
+            return false;
+        },
+        PumpEvent::None);
+
+    const RunOutcome outcome = RunAllJobs(program);
+
+    struct sigaction terminate {};
+    sigaction(SIGTERM, nullptr, &terminate);
+    struct sigaction hangUp {};
+    sigaction(SIGHUP, &hangUpBefore, &hangUp);
+    EXPECT_EQ(outcome, RunOutcome::Problems);
+    EXPECT_EQ(Messages(), Lines{});
+    const Lines log = test::MaskedLogLines(dir / "Quorvex.log");
+    EXPECT_EQ(test::LogSection(log, "### KOPIEREN:", "### STATISTIK:"),
+              (Lines{"### KOPIEREN:", aCopied, "!!! BENUTZERABBRUCH",
+                     "### KOPIEREN (1) DAUERTE: <time>", ""}));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "### JOB #2"), 0);
+    std::vector<DirEntry> left;
+    ListDirectory(two, left);
+    EXPECT_EQ(left.size(), 3u);  // ".", ".." and a.txt
+    EXPECT_EQ(program.settings.AbortRequested, 1);
+    EXPECT_EQ(program.settings.ExitAfterRun, 1);
+    EXPECT_EQ(terminate.sa_handler, SIG_DFL);
+    EXPECT_EQ(hangUp.sa_handler, SIG_IGN);
 }
 
 TEST_F(RunDriverTest, HistoryLogNameGetsTheTickCountWhenTaken) {

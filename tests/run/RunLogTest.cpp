@@ -121,18 +121,36 @@ TEST_F(RunLogTest, EmbeddedLineBreaksGiveSeveralLines) {
     EXPECT_EQ(ReadFile(dir / "Quorvex.log"), "one\r\ntwo\r\n");
 }
 
-TEST_F(RunLogTest, FailedFinalWriteIsReportedUnlessTheWindowIsHidden) {
-    log.SetPath(dir / "missing-folder/Quorvex.log");
-    log.BeginRunLog();
-    log.WriteLog("line");
-    EXPECT_FALSE(log.EndRunLog());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "Konnte Log-Datei nicht erstellen!\r\n\r\n" + dir / "missing-folder/Quorvex.log");
-    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
-    settings.WindowHidden = 1;
-    EXPECT_FALSE(log.EndRunLog());
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+// In window mode a message box; with the window hidden one line, which the console
+// dialogs print on stderr. Once per run in secure mode too, where every line fails.
+TEST_F(RunLogTest, FileThatCannotBeCreatedIsReportedOnceInEveryMode) {
+    const std::string path = dir / "missing-folder/Quorvex.log";
+    log.SetPath(path);
+    const std::string box = "Konnte Log-Datei nicht erstellen!\r\n\r\n" + path;
+    const std::string line = "Konnte Log-Datei nicht erstellen: " + path;
+    struct Case {
+        int secure;
+        int hidden;
+        std::string text;
+        MessageIcon icon;
+    };
+    const Case cases[] = {{0, 0, box, MessageIcon::Information},
+                          {0, 1, line, MessageIcon::Error},
+                          {1, 0, box, MessageIcon::Information},
+                          {1, 1, line, MessageIcon::Error}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "secure " << c.secure << ", hidden " << c.hidden);
+        settings.SecureLog = c.secure;
+        settings.WindowHidden = c.hidden;
+        dialogs.messages.clear();
+        log.BeginRunLog();
+        log.WriteLog("one");
+        log.WriteLog("two");
+        EXPECT_FALSE(log.EndRunLog());
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, c.text);
+        EXPECT_EQ(dialogs.messages[0].icon, c.icon);
+    }
 }
 
 TEST_F(RunLogTest, LoggingOffWritesNoRunLog) {

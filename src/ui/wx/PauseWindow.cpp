@@ -1,5 +1,6 @@
 #include "ui/wx/PauseWindow.h"
 
+#include "platform/TerminationSignals.h"
 #include "platform/TextFormat.h"
 #include "platform/Ticks.h"
 #include "ui/wx/MainWindow.h"
@@ -53,7 +54,8 @@ void HoldInPauseWindow(MainWindow& window, WxEventPump& pump) {
     pause->Show();
     const Ticks start = TickCount();
     Ticks lastRefresh = start;
-    while (!pause->Resumed()) {
+    // A request to end the process ends the pause too, so that the run can abort.
+    while (!pause->Resumed() && !TerminationRequested()) {
         const Ticks now = TickCount();
         if (TicksSince(lastRefresh, now) > kClockRefresh) {
             pause->ShowElapsed(TicksSince(start, now));
