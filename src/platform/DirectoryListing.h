@@ -57,20 +57,6 @@ enum class LookupResult {
 // One metadata call on a path; info.name stays empty.
 LookupResult LookupPath(const std::string& path, DirEntry& info);
 
-// Which folder a path names, links followed: a folder that is unmounted, replaced or
-// renamed away during a run no longer has the identity it had at the start.
-struct FolderIdentity {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    bool operator==(const FolderIdentity& other) const {
-        return device == other.device && inode == other.inode;
-    }
-    bool operator!=(const FolderIdentity& other) const { return !(*this == other); }
-};
-
-// False when the path names no folder that can be examined.
-bool IdentifyFolder(const std::string& path, FolderIdentity& identity);
-
 // True when the folder can be listed and holds nothing besides "." and "..".
 bool FolderIsEmpty(const std::string& path);
 

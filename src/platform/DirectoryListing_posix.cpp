@@ -134,16 +134,6 @@ LookupResult LookupPath(const std::string& path, DirEntry& info) {
     return absent ? LookupResult::Missing : LookupResult::Inaccessible;
 }
 
-bool IdentifyFolder(const std::string& path, FolderIdentity& identity) {
-    struct stat info {};
-    if (stat(path.empty() ? "." : path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        return false;
-    }
-    identity.device = static_cast<std::uint64_t>(info.st_dev);
-    identity.inode = static_cast<std::uint64_t>(info.st_ino);
-    return true;
-}
-
 bool FolderIsEmpty(const std::string& path) {
     DIR* dir = ListingOf(OpenFolder(path));
     if (dir == nullptr) {

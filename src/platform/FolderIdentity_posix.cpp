@@ -5,19 +5,15 @@
 
 namespace quorvex {
 
-namespace {
-
-bool IdentityOf(const std::string& path, FolderIdentity& identity) {
+bool IdentifyFolder(const std::string& path, FolderIdentity& identity) {
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0) {
+    if (stat(path.empty() ? "." : path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         return false;
     }
     identity.device = static_cast<std::uint64_t>(info.st_dev);
     identity.inode = static_cast<std::uint64_t>(info.st_ino);
     return true;
 }
-
-}  // namespace
 
 IdentityChain IdentityChainOf(const std::string& path) {
     // Resolved first, so that the chain follows the folders themselves, not the links and
@@ -27,7 +23,7 @@ IdentityChain IdentityChainOf(const std::string& path) {
     std::size_t end = resolved.size() - 1;
     while (end != std::string::npos) {
         FolderIdentity identity;
-        if (IdentityOf(end == 0 ? "/" : resolved.substr(0, end), identity)) {
+        if (IdentifyFolder(end == 0 ? "/" : resolved.substr(0, end), identity)) {
             chain.exists = chain.exists || end == resolved.size() - 1;
             chain.folders.push_back(identity);
         }

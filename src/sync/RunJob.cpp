@@ -4,6 +4,7 @@
 #include "config/SyncJob.h"
 #include "platform/DirectoryListing.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderIdentity.h"
 #include "platform/Paths.h"
 #include "platform/TextFormat.h"
 #include "run/PauseAbort.h"

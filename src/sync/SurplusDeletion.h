@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/DirectoryListing.h"
+#include "platform/FolderIdentity.h"
 
 namespace quorvex {
 
