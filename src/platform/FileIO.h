@@ -27,6 +27,11 @@ class InputFile {
     void Close();
     // The length when the file was opened.
     std::int64_t Length() const { return length_; }
+    // True when the file's size or modification time is no longer what it was when
+    // opened (also when that cannot be told): someone wrote to it meanwhile.
+    bool ChangedSinceOpened() const;
+    // Back to the first byte, for reading the content once more.
+    bool Rewind();
     // Up to size bytes from the current position: 0 at the end, -1 on a read error.
     long Read(void* buffer, std::size_t size);
     // One byte at an absolute position, 0-255; -1 beyond the end or on an error.
@@ -38,14 +43,22 @@ class InputFile {
     std::int64_t length_ = 0;
     bool missing_ = false;
     DirEntry facts_;
+    std::uint32_t owner_ = 0;
+    std::uint32_t group_ = 0;
+    std::int64_t modifiedSeconds_ = 0;
+    std::int64_t modifiedNanoseconds_ = 0;
 };
 
 // CopyFrom's answer when the system has no in-kernel copy between the two files.
 constexpr long kKernelCopyUnsupported = -2;
 
+// Why creating or writing a new file failed, as far as a fallback cares.
+enum class WriteFailure { None, NoPermission, NoRoom, Other };
+
 // The new version of a file, written under a temporary name in the target's folder and
 // put in the target's place only by Commit, so the old version stays whole until the
-// new one is complete. Without Commit the temporary file is removed.
+// new one is complete. Without Commit the temporary file is removed. Where no temporary
+// file can be had, OpenInPlace writes over the target itself instead.
 class ReplacementFile {
   public:
     ReplacementFile() = default;
@@ -56,23 +69,40 @@ class ReplacementFile {
     // False when the target's folder takes no new file. A target that is a folder
     // makes Commit fail.
     bool Create(const std::string& target);
+    // Opens the existing target to write the new content straight into it: only a
+    // regular file with no other link to it (never through a symbolic link), and only
+    // when length bytes fit in the room the old content and the free space leave.
+    bool OpenInPlace(const std::string& target, std::int64_t length);
+    bool InPlace() const { return inPlace_; }
+    // Why the last Create, Write or CopyFrom failed.
+    WriteFailure Failure() const { return failure_; }
     // False when not every byte could be written (disk full, write error).
     bool Write(const void* data, std::size_t size);
     // Moves up to size bytes from the input's position inside the kernel, without a
     // buffer of ours. Bytes moved, 0 at the input's end, -1 on a read or write error
     // (disk full), or kKernelCopyUnsupported.
     long CopyFrom(InputFile& input, std::size_t size);
+    // Gives the written file the source's owner and group where the process may (as
+    // root). Called before the attributes are set: a set-user-ID or set-group-ID bit is
+    // set only where the file's owner or group is the source's, so a copy never hands a
+    // program to another user.
+    void TakeOwner(const InputFile& source);
+    bool SetAttributes(std::int32_t attributes);
     // Gives the written file its modification date and attributes.
     bool Stamp(std::int32_t attributes, DateValue modified);
     bool Finish();
     const std::string& TemporaryPath() const { return temporaryPath_; }
-    // Renames the finished file over the target.
+    // Renames the finished file over the target; an in-place write is there already.
     bool Commit();
     void Discard();
 
   private:
     int fd_ = -1;
     bool finished_ = false;
+    bool inPlace_ = false;
+    bool ownerKept_ = false;
+    bool groupKept_ = false;
+    WriteFailure failure_ = WriteFailure::None;
     std::string target_;
     std::string temporaryPath_;
 };

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -34,6 +35,10 @@ bool InputFile::Open(const std::string& path) {
     DescribeStatus(info, BaseName(path), false, facts_);
     fd_ = fd;
     length_ = info.st_size;
+    owner_ = info.st_uid;
+    group_ = info.st_gid;
+    modifiedSeconds_ = info.st_mtim.tv_sec;
+    modifiedNanoseconds_ = info.st_mtim.tv_nsec;
     return true;
 }
 
@@ -44,6 +49,16 @@ void InputFile::Close() {
     }
     length_ = 0;
     missing_ = false;
+}
+
+bool InputFile::ChangedSinceOpened() const {
+    struct stat info {};
+    return fstat(fd_, &info) != 0 || info.st_size != length_ ||
+           info.st_mtim.tv_sec != modifiedSeconds_ || info.st_mtim.tv_nsec != modifiedNanoseconds_;
+}
+
+bool InputFile::Rewind() {
+    return lseek(fd_, 0, SEEK_SET) == 0;
 }
 
 long InputFile::Read(void* buffer, std::size_t size) {
@@ -88,6 +103,25 @@ void FailWritesPastTheSizeLimit() {
     static_cast<void>(ignored);
 }
 
+WriteFailure FailureOf(int error) {
+    if (error == EACCES || error == EPERM) {
+        return WriteFailure::NoPermission;
+    }
+    if (error == ENOSPC || error == EDQUOT) {
+        return WriteFailure::NoRoom;
+    }
+    return WriteFailure::Other;
+}
+
+// Truncating frees the old content's blocks: the new content fits when they and the free
+// blocks hold it, counted in whole blocks.
+bool FitsInPlace(const struct stat& old, const struct statvfs& room, std::int64_t length) {
+    const std::int64_t block = static_cast<std::int64_t>(room.f_frsize);
+    const std::int64_t needed = block > 0 ? (length + block - 1) / block * block : length;
+    const std::int64_t held = static_cast<std::int64_t>(old.st_blocks) * 512;
+    return static_cast<std::int64_t>(room.f_bavail) * block + held >= needed;
+}
+
 }  // namespace
 
 bool ReplacementFile::Create(const std::string& target) {
@@ -96,6 +130,7 @@ bool ReplacementFile::Create(const std::string& target) {
     std::string pattern = FolderOf(target) + ".quorvex-XXXXXX";
     const int fd = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
+        failure_ = FailureOf(errno);
         return false;
     }
     fd_ = fd;
@@ -105,8 +140,36 @@ bool ReplacementFile::Create(const std::string& target) {
     return true;
 }
 
+bool ReplacementFile::OpenInPlace(const std::string& target, std::int64_t length) {
+    Discard();
+    FailWritesPastTheSizeLimit();
+    // Non-blocking, so a FIFO in the file's place is refused instead of waited on.
+    const int fd = open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    struct statvfs room {};
+    const bool fits = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1 &&
+                      fstatvfs(fd, &room) == 0 && FitsInPlace(info, room, length);
+    // Set-id bits go before the new content comes in; the mode is set again at the end.
+    const bool setId = (info.st_mode & (S_ISUID | S_ISGID)) != 0;
+    if (!fits || (setId && fchmod(fd, info.st_mode & 01777) != 0) || ftruncate(fd, 0) != 0) {
+        close(fd);
+        return false;
+    }
+    fd_ = fd;
+    inPlace_ = true;
+    target_ = target;
+    return true;
+}
+
 bool ReplacementFile::Write(const void* data, std::size_t size) {
-    return WriteAll(fd_, data, size);
+    if (!WriteAll(fd_, data, size)) {
+        failure_ = FailureOf(errno);
+        return false;
+    }
+    return true;
 }
 
 long ReplacementFile::CopyFrom(InputFile& input, std::size_t size) {
@@ -119,14 +182,40 @@ long ReplacementFile::CopyFrom(InputFile& input, std::size_t size) {
     }
     const bool unsupported = errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
                              errno == EOPNOTSUPP || errno == EBADF || errno == EPERM;
-    return unsupported ? kKernelCopyUnsupported : -1;
+    if (unsupported) {
+        return kKernelCopyUnsupported;
+    }
+    failure_ = FailureOf(errno);
+    return -1;
+}
+
+void ReplacementFile::TakeOwner(const InputFile& source) {
+    if (geteuid() == 0) {
+        // A refused change shows in the status below.
+        static_cast<void>(fchown(fd_, source.owner_, source.group_));
+    }
+    struct stat info {};
+    const bool known = fstat(fd_, &info) == 0;
+    ownerKept_ = known && info.st_uid == source.owner_;
+    groupKept_ = known && info.st_gid == source.group_;
+}
+
+bool ReplacementFile::SetAttributes(std::int32_t attributes) {
+    mode_t mode = ModeForAttributes(attributes, S_IFREG);
+    if (!ownerKept_) {
+        mode &= static_cast<mode_t>(~S_ISUID);
+    }
+    if (!groupKept_) {
+        mode &= static_cast<mode_t>(~S_ISGID);
+    }
+    return fchmod(fd_, mode) == 0;
 }
 
 bool ReplacementFile::Stamp(std::int32_t attributes, DateValue modified) {
     const timespec times[2] = {{0, UTIME_OMIT},
                                {static_cast<time_t>(DateValueToFileTime(modified)), 0}};
     const bool dated = futimens(fd_, times) == 0;
-    return fchmod(fd_, ModeForAttributes(attributes, S_IFREG)) == 0 && dated;
+    return SetAttributes(attributes) && dated;
 }
 
 bool ReplacementFile::Finish() {
@@ -140,6 +229,9 @@ bool ReplacementFile::Finish() {
 }
 
 bool ReplacementFile::Commit() {
+    if (inPlace_) {
+        return finished_;
+    }
     if (!finished_ || rename(temporaryPath_.c_str(), target_.c_str()) != 0) {
         return false;
     }
@@ -158,6 +250,9 @@ void ReplacementFile::Discard() {
         temporaryPath_.clear();
     }
     finished_ = false;
+    inPlace_ = false;
+    ownerKept_ = false;
+    groupKept_ = false;
 }
 
 }  // namespace quorvex

@@ -181,7 +181,8 @@ bool SystemCopyFile(const std::string& source, const std::string& target) {
     close(sourceFd);
     if (copied) {
         const timespec times[2] = {info.st_atim, info.st_mtim};
-        copied = chmod(replacement.TemporaryPath().c_str(), info.st_mode & 07777) == 0 &&
+        // This copy does not take the source's owner, so it takes no set-id bit either.
+        copied = chmod(replacement.TemporaryPath().c_str(), info.st_mode & 01777) == 0 &&
                  utimensat(AT_FDCWD, replacement.TemporaryPath().c_str(), times, 0) == 0 &&
                  replacement.Commit();
     }

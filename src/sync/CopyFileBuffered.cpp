@@ -65,6 +65,8 @@ class BlockMover {
     std::unique_ptr<char[]> buffer_;
 };
 
+// An abort stops the copy into a temporary file, whose target stays whole. An in-place
+// write has no old version left to keep, so there an abort waits for the file's end.
 int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
                 const CopyProgress& progress) {
     const std::int64_t length = input.Length();
@@ -76,8 +78,9 @@ int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
                                       : kCopyBlockSize;
     BlockMover mover(input, output, blockSize);
     BlockPoll poll(program);
+    const bool stoppable = !output.InPlace();
     std::int64_t written = 0;
-    while (written < length && !AbortRequested(program)) {
+    while (written < length && !(stoppable && AbortRequested(program))) {
         // A file that grows while it is copied is taken at the length it had when opened.
         const long moved = mover.Next(static_cast<std::size_t>(
             std::min<std::int64_t>(static_cast<std::int64_t>(blockSize), length - written)));
@@ -93,10 +96,51 @@ int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
         }
         poll.AfterBlock();
     }
-    if (written < length) {
-        return kCopyIncomplete;
+    if (stoppable && AbortRequested(program)) {
+        return kCopyAborted;
     }
-    return AbortRequested(program) ? kCopyAborted : kCopyDone;
+    return written < length ? kCopyIncomplete : kCopyDone;
+}
+
+// Without permission or room for a temporary file, the new content may still go straight
+// into the existing target.
+bool WriteInPlace(Program& program, ReplacementFile& output, const std::string& target,
+                  std::int64_t length) {
+    const WriteFailure failure = output.Failure();
+    if ((failure != WriteFailure::NoPermission && failure != WriteFailure::NoRoom) ||
+        !output.OpenInPlace(target, length)) {
+        return false;
+    }
+    program.log.Debug("Schreibe Zieldatei direkt (kein Platz/keine Rechte für temporäre Datei): '" +
+                      target + "'");
+    return true;
+}
+
+int CopyInto(Program& program, InputFile& input, ReplacementFile& output, const std::string& target,
+             const CopyProgress& progress) {
+    if (!output.Create(target) && !WriteInPlace(program, output, target, input.Length())) {
+        return kCopyTargetNotCreated;
+    }
+    const int result = CopyContent(program, input, output, progress);
+    if (result != kCopyIncomplete || output.InPlace() || !input.Rewind() ||
+        !WriteInPlace(program, output, target, input.Length())) {
+        return result;
+    }
+    return CopyContent(program, input, output, progress);
+}
+
+// A source written to during its copy keeps the time of the write, so the next run's
+// comparison sees it as changed and copies it again.
+void StampCopy(Program& program, const std::string& source, InputFile& input,
+               ReplacementFile& output) {
+    const DirEntry& facts = input.Facts();
+    output.TakeOwner(input);
+    if (input.ChangedSinceOpened()) {
+        program.log.WriteLog("! QUELLDATEI WÄHREND DES KOPIERENS GEÄNDERT: '" + source + "'");
+        output.SetAttributes(facts.attributes);
+    } else {
+        output.Stamp(facts.attributes, facts.modified + program.settings.UTC_Time * 3600);
+    }
 }
 
 }  // namespace
@@ -107,18 +151,13 @@ int CopyFileBuffered(Program& program, const std::string& source, const std::str
     if (!input.Open(source)) {
         return input.Missing() ? kCopySourceMissing : kCopySourceUnreadable;
     }
-    const DirEntry sourceFacts = input.Facts();
     const std::int64_t length = input.Length();
     ReplacementFile output;
-    if (!output.Create(target)) {
-        return kCopyTargetNotCreated;
-    }
-    int result = CopyContent(program, input, output, progress);
-    input.Close();
+    int result = CopyInto(program, input, output, target, progress);
     if (result == kCopyDone) {
-        output.Stamp(sourceFacts.attributes,
-                     sourceFacts.modified + program.settings.UTC_Time * 3600);
+        StampCopy(program, source, input, output);
     }
+    input.Close();
     if (!output.Finish() && result == kCopyDone) {
         result = kCopyIncomplete;
     }

@@ -11,7 +11,7 @@ struct Program;
 
 // Result codes of CopyFileBuffered.
 constexpr int kCopyDone = 1;            // copied (also an empty source)
-constexpr int kCopyAborted = -1;        // an abort came once the whole length was written
+constexpr int kCopyAborted = -1;        // an abort stopped the copy: nothing was replaced
 constexpr int kCopySourceMissing = -2;  // no such file, or a folder
 constexpr int kCopySourceUnreadable = -3;
 constexpr int kCopyTargetNotCreated = -4;
@@ -25,8 +25,11 @@ using CopyProgress = std::function<void(int percent)>;
 
 // Copies source to target through a buffer of its own. The new content goes into a
 // temporary file beside the target, which takes the source's dates (plus the UTC_Time
-// hours) and attributes and replaces the target only when every byte is written; on any
-// other result the old target stays as it was. bytesCopied receives the new target's length.
+// hours), attributes and, as root, owner, and replaces the target only when every byte is
+// written; on any other result the old target stays as it was. Without permission or room
+// for the temporary file the content is written over the existing target, when it fits
+// there. A source that changed while it was copied leaves the copy with the time of the
+// write. bytesCopied receives the new target's length.
 int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
                      const CopyProgress& progress, std::int64_t* bytesCopied = nullptr);
 

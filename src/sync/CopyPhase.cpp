@@ -208,7 +208,6 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
     if (window) {
         progress = [this](int percent) { program_.display->SetFileProgress(percent); };
     }
-    const bool abortedBefore = AbortRequested(program_);
     std::int64_t bytes = 0;
     const int code = CopyFileBuffered(program_, source, target, progress, &bytes);
     if (code == kCopyDone) {
@@ -219,17 +218,15 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
         program_.log.WriteLog("Datei kopiert: '" + source + "' -> '" + target + "'");
         return;
     }
-    // When the user stopped this very copy, a second attempt would copy the whole file
-    // regardless: the old target stays and the file counts as not copied.
-    const bool userStoppedThisCopy = !abortedBefore && AbortRequested(program_);
-    if (!userStoppedThisCopy) {
-        program_.log.WriteLog("! PROBLEM BEIM KOPIEREN, STARTE 2.VERSUCH: '" + source + "' -> '" +
-                              target + "'");
-        if (SystemCopyFile(source, target)) {
-            program_.log.WriteLog("! DATEI ERFOLGREICH KOPIERT: '" + source + "' -> '" + target +
-                                  "'");
-            return;
-        }
+    // An abort is no failure: the file is simply not copied, and the loop logs the abort.
+    if (code == kCopyAborted) {
+        return;
+    }
+    program_.log.WriteLog("! PROBLEM BEIM KOPIEREN, STARTE 2.VERSUCH: '" + source + "' -> '" +
+                          target + "'");
+    if (SystemCopyFile(source, target)) {
+        program_.log.WriteLog("! DATEI ERFOLGREICH KOPIERT: '" + source + "' -> '" + target + "'");
+        return;
     }
     ReportFailure(code, source, target);
 }

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 
+#include "e2e/SyncFixture.h"
 #include "reliability/MirrorFixture.h"
 #include "sync/CopyFileBuffered.h"
 
@@ -48,8 +50,9 @@ TEST_F(ChangingSourceTest, FileDeletedBetweenComparisonAndCopyIsACopyError) {
     EXPECT_EQ(test.program.engine.stats.copyErrors, 1);
 }
 
-// A log file written to while it is copied: the copy takes the length the file had
-// when it was opened, and the next run brings the rest.
+// A log file written to while it is copied, its time moved by less than the comparison's
+// tolerance: the copy takes the length the file had when it was opened, is reported and
+// keeps the time of the write, so the next run brings the rest.
 TEST(GrowingSourceTest, FileGrowingWhileCopiedGivesAWholeEarlierVersion) {
     test::MirrorScene scene(true);
     const std::string original(16 * kCopyBlockSize + 5, 'a');
@@ -67,15 +70,22 @@ TEST(GrowingSourceTest, FileGrowingWhileCopiedGivesAWholeEarlierVersion) {
                 grew = true;
                 std::ofstream(path, std::ios::binary | std::ios::app)
                     << grown.substr(grown.size() - 3 * kCopyBlockSize);
+                test::SetModificationTime(path, kOld + 1);
             }
             return false;
         },
         PumpEvent::None);
     const SyncJob& job = scene.Job(false);
+    const long long start = std::time(nullptr);
 
     EXPECT_EQ(scene.Sync(job), 1);
 
     ASSERT_TRUE(grew);
+    EXPECT_EQ(test::LogSection(scene.Log(), "### KOPIEREN:", "### STATISTIK:"),
+              (Lines{"### KOPIEREN:", "! QUELLDATEI WÄHREND DES KOPIERENS GEÄNDERT: '" + path + "'",
+                     "Datei kopiert: '" + path + "' -> '" + scene.dst + "growing.log'",
+                     "### KOPIEREN (1) DAUERTE: <time>", ""}));
+    EXPECT_GE(test::ModificationTime(scene.dst + "growing.log"), start);
     const std::string copied = test::ReadFile(scene.dst + "growing.log");
     EXPECT_EQ(copied.size(), original.size());
     EXPECT_TRUE(copied == original);
