@@ -108,6 +108,7 @@ int CopyFileBuffered(Program& program, const std::string& source, const std::str
         return input.Missing() ? kCopySourceMissing : kCopySourceUnreadable;
     }
     const DirEntry sourceFacts = input.Facts();
+    const DateValue sourceAccessed = input.Accessed();
     const std::int64_t length = input.Length();
     ReplacementFile output;
     if (!output.Create(target)) {
@@ -117,7 +118,7 @@ int CopyFileBuffered(Program& program, const std::string& source, const std::str
     input.Close();
     if (result == kCopyDone) {
         output.Stamp(sourceFacts.attributes,
-                     sourceFacts.modified + program.settings.UTC_Time * 3600);
+                     sourceFacts.modified + program.settings.UTC_Time * 3600, sourceAccessed);
     }
     if (!output.Finish() && result == kCopyDone) {
         result = kCopyIncomplete;

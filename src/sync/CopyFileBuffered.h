@@ -24,9 +24,10 @@ constexpr std::size_t kCopyBlockSize = 1024 * 1024;
 using CopyProgress = std::function<void(int percent)>;
 
 // Copies source to target through a buffer of its own. The new content goes into a
-// temporary file beside the target, which takes the source's dates (plus the UTC_Time
-// hours) and attributes and replaces the target only when every byte is written; on any
-// other result the old target stays as it was. bytesCopied receives the new target's length.
+// temporary file beside the target, which takes the source's dates (the UTC_Time hours
+// added to the modification date) and attributes and replaces the target only when every
+// byte is written; on any other result the old target stays as it was. bytesCopied receives
+// the new target's length.
 int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
                      const CopyProgress& progress, std::int64_t* bytesCopied = nullptr);
 
