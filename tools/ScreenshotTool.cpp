@@ -230,7 +230,7 @@ int Run(const std::string& folder) {
         totals.foldersCreated = 4;
         totals.changedFiles = 12;
         totals.filesCopied = 99;
-        totals.bytesCopied = 49369088.0f;
+        totals.bytesCopied = 49369088;
         totals.filesDeleted = 3;
         totals.readTime = 812;
         totals.compareTime = 1530;

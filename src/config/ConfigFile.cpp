@@ -53,8 +53,8 @@ void ReadOptions(const IniFile& ini, Settings& settings) {
 void ReadJob(const IniFile& ini, const Settings& settings, SyncJob& job) {
     job.Title = ini.ReadText("Title", "");
     job.Active = static_cast<std::uint8_t>(ini.ReadInteger("Active", 0));
-    job.Created = ini.ReadInteger("Created", 0);
-    job.LastRun = ini.ReadInteger("LastRun", 0);
+    job.Created = ini.ReadInteger64("Created", 0);
+    job.LastRun = ini.ReadInteger64("LastRun", 0);
     job.Source = ini.ReadText("Source", kMissingFolder);
     job.Target = ini.ReadText("Target", kMissingFolder);
     job.Extentions = ini.ReadText("Extentions", "");

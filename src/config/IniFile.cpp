@@ -141,6 +141,11 @@ std::int32_t IniFile::ReadInteger(std::string_view key, std::int32_t fallback) c
     return line == nullptr ? fallback : LeadingInteger(line->value);
 }
 
+std::int64_t IniFile::ReadInteger64(std::string_view key, std::int64_t fallback) const {
+    const KeyLine* line = FindKey(key);
+    return line == nullptr ? fallback : LeadingInteger64(line->value);
+}
+
 std::string IniFile::ReadText(std::string_view key, std::string_view fallback) const {
     const KeyLine* line = FindKey(key);
     return std::string(line == nullptr ? fallback : TrimRight(line->value));
@@ -162,7 +167,7 @@ void IniFile::WriteComment(std::string_view text) {
     EmitLine("; " + OnOneLine(text));
 }
 
-void IniFile::WriteInteger(std::string_view key, std::int32_t value) {
+void IniFile::WriteInteger(std::string_view key, std::int64_t value) {
     EmitLine(OnOneLine(key) + " = " + std::to_string(value));
 }
 

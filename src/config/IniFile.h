@@ -34,11 +34,12 @@ class IniFile {
 
     // A missing key gives the default; a value not starting with a number gives 0.
     std::int32_t ReadInteger(std::string_view key, std::int32_t fallback) const;
+    std::int64_t ReadInteger64(std::string_view key, std::int64_t fallback) const;
     // A missing key gives the default; the value loses its outer blanks and tabs.
     std::string ReadText(std::string_view key, std::string_view fallback) const;
 
     void WriteComment(std::string_view text);
-    void WriteInteger(std::string_view key, std::int32_t value);
+    void WriteInteger(std::string_view key, std::int64_t value);
     void WriteText(std::string_view key, std::string_view value);
 
     // Writing: replaces the file with what was written; false when that failed, the old

@@ -1,7 +1,5 @@
 #include "platform/DateTime.h"
 
-#include <limits>
-
 namespace quorvex {
 
 namespace {
@@ -51,21 +49,14 @@ DateValue MakeDateValue(const DateFields& f) {
         f.minute > 59 || f.second < 0 || f.second > 59) {
         return -1;
     }
-    const std::int64_t seconds =
-        DaysFromCivil(f.year, static_cast<unsigned>(f.month), static_cast<unsigned>(f.day)) *
-            kSecondsPerDay +
-        f.hour * 3600 + f.minute * 60 + f.second;
-    if (seconds < std::numeric_limits<DateValue>::min() ||
-        seconds > std::numeric_limits<DateValue>::max()) {
-        return -1;
-    }
-    return static_cast<DateValue>(seconds);
+    return DaysFromCivil(f.year, static_cast<unsigned>(f.month), static_cast<unsigned>(f.day)) *
+               kSecondsPerDay +
+           f.hour * 3600 + f.minute * 60 + f.second;
 }
 
 DateFields SplitDateValue(DateValue value) {
-    std::int64_t seconds = value;
-    std::int64_t days = seconds / kSecondsPerDay;
-    std::int64_t rest = seconds % kSecondsPerDay;
+    std::int64_t days = value / kSecondsPerDay;
+    std::int64_t rest = value % kSecondsPerDay;
     if (rest < 0) {
         rest += kSecondsPerDay;
         --days;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <ctime>
 
 #include "platform/DateTime.h"
@@ -16,22 +17,15 @@ long CurrentOffset() {
     return OffsetAt(std::time(nullptr));
 }
 
-DateValue ClampToDateValue(std::int64_t seconds) {
-    if (seconds < INT32_MIN || seconds > INT32_MAX) {
-        return -1;
-    }
-    return static_cast<DateValue>(seconds);
-}
-
 }  // namespace
 
 DateValue CurrentDateValue() {
     const std::time_t now = std::time(nullptr);
-    return ClampToDateValue(static_cast<std::int64_t>(now) + OffsetAt(now));
+    return static_cast<DateValue>(now) + OffsetAt(now);
 }
 
 DateValue FileTimeToDateValue(std::int64_t utcSeconds) {
-    return ClampToDateValue(utcSeconds + CurrentOffset());
+    return std::clamp(utcSeconds, -kFileTimeLimit, kFileTimeLimit) + CurrentOffset();
 }
 
 std::int64_t DateValueToFileTime(DateValue value) {

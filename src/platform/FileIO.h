@@ -24,6 +24,8 @@ class InputFile {
     bool Missing() const { return missing_; }
     // What a lookup of the opened path would report, taken from the open file.
     const DirEntry& Facts() const { return facts_; }
+    // The last access before this open.
+    DateValue Accessed() const { return accessed_; }
     void Close();
     // The length when the file was opened.
     std::int64_t Length() const { return length_; }
@@ -47,6 +49,7 @@ class InputFile {
     std::uint32_t group_ = 0;
     std::int64_t modifiedSeconds_ = 0;
     std::int64_t modifiedNanoseconds_ = 0;
+    DateValue accessed_ = 0;
 };
 
 // CopyFrom's answer when the system has no in-kernel copy between the two files.
@@ -88,8 +91,9 @@ class ReplacementFile {
     // program to another user.
     void TakeOwner(const InputFile& source);
     bool SetAttributes(std::int32_t attributes);
-    // Gives the written file its modification date and attributes.
-    bool Stamp(std::int32_t attributes, DateValue modified);
+    // Gives the written file its dates and attributes. Both times are set: some file
+    // system drivers (FUSE exFAT and FAT) drop a modification time set on its own.
+    bool Stamp(std::int32_t attributes, DateValue modified, DateValue accessed);
     bool Finish();
     const std::string& TemporaryPath() const { return temporaryPath_; }
     // Renames the finished file over the target; an in-place write is there already.

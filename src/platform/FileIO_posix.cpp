@@ -33,6 +33,7 @@ bool InputFile::Open(const std::string& path) {
         return false;
     }
     DescribeStatus(info, BaseName(path), false, facts_);
+    accessed_ = FileTimeToDateValue(info.st_atim.tv_sec);
     fd_ = fd;
     length_ = info.st_size;
     owner_ = info.st_uid;
@@ -211,8 +212,8 @@ bool ReplacementFile::SetAttributes(std::int32_t attributes) {
     return fchmod(fd_, mode) == 0;
 }
 
-bool ReplacementFile::Stamp(std::int32_t attributes, DateValue modified) {
-    const timespec times[2] = {{0, UTIME_OMIT},
+bool ReplacementFile::Stamp(std::int32_t attributes, DateValue modified, DateValue accessed) {
+    const timespec times[2] = {{static_cast<time_t>(DateValueToFileTime(accessed)), 0},
                                {static_cast<time_t>(DateValueToFileTime(modified)), 0}};
     const bool dated = futimens(fd_, times) == 0;
     return SetAttributes(attributes) && dated;

@@ -14,7 +14,8 @@ namespace quorvex {
 // A folder always keeps owner read, write and search, so the program can still fill it.
 bool SetFileAttributes(const std::string& path, std::int32_t attributes);
 
-// The modification time of a file or folder; the access time is left alone.
+// The modification time of a file or folder. The access time gets the same value: some
+// file system drivers (FUSE exFAT and FAT) drop a modification time set on its own.
 bool SetModificationDate(const std::string& path, DateValue modified);
 
 // Creates one folder; trailing separators are cut first.

@@ -24,8 +24,8 @@ bool SetFileAttributes(const std::string& path, std::int32_t attributes) {
 }
 
 bool SetModificationDate(const std::string& path, DateValue modified) {
-    const timespec times[2] = {{0, UTIME_OMIT},
-                               {static_cast<time_t>(DateValueToFileTime(modified)), 0}};
+    const timespec time = {static_cast<time_t>(DateValueToFileTime(modified)), 0};
+    const timespec times[2] = {time, time};
     return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/TextFormat.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 #include <vector>
@@ -60,6 +61,21 @@ std::string LastCharacters(std::string_view text, int count) {
     return result;
 }
 
+// Decimal digits, maybe after a "-", grouped by three from the right with ".".
+std::string GroupThousands(std::string digits) {
+    std::string sign;
+    if (!digits.empty() && digits[0] == '-') {
+        sign = "-";
+        digits.erase(0, 1);
+    }
+    std::string tail;
+    while (digits.size() > 3) {
+        tail = "." + digits.substr(digits.size() - 3) + tail;
+        digits.resize(digits.size() - 3);
+    }
+    return sign + digits + tail;
+}
+
 }  // namespace
 
 std::string FormatDate(std::string_view mask, DateValue value) {
@@ -113,21 +129,28 @@ std::string FormatDuration(std::int32_t milliseconds) {
     return out;
 }
 
+std::string FormatThousands(std::int64_t value) {
+    return GroupThousands(std::to_string(value));
+}
+
 std::string FormatThousands(float value) {
     char text[64];
     std::snprintf(text, sizeof text, "%.0f", static_cast<double>(value));
-    std::string digits = text;
-    std::string sign;
-    if (!digits.empty() && digits[0] == '-') {
-        sign = "-";
-        digits.erase(0, 1);
+    return GroupThousands(text);
+}
+
+std::int64_t RoundedQuotient(std::int64_t value, std::int64_t divisor) {
+    std::int64_t quotient = value / divisor;
+    std::int64_t rest = value % divisor;
+    if (rest < 0) {
+        rest += divisor;
+        --quotient;
     }
-    std::string tail;
-    while (digits.size() > 3) {
-        tail = "." + digits.substr(digits.size() - 3) + tail;
-        digits.resize(digits.size() - 3);
+    const std::int64_t twice = 2 * rest;
+    if (twice > divisor || (twice == divisor && quotient % 2 != 0)) {
+        ++quotient;
     }
-    return sign + digits + tail;
+    return quotient;
 }
 
 std::string ShortenPath(std::string_view path, int maxLength) {
@@ -182,7 +205,7 @@ std::string ShortenPath(std::string_view path, int maxLength) {
     return prefix + tail;
 }
 
-std::int32_t LeadingInteger(std::string_view text) {
+std::int64_t LeadingInteger64(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && (text[pos] == ' ' || (text[pos] >= '\t' && text[pos] <= '\r'))) {
         ++pos;
@@ -192,21 +215,25 @@ std::int32_t LeadingInteger(std::string_view text) {
         negative = text[pos] == '-';
         ++pos;
     }
-    std::int64_t value = 0;
-    const std::int64_t limit =
-        static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
+    // Counted as a magnitude up to one past the largest value, the size of the smallest.
+    constexpr std::uint64_t kLimit = std::uint64_t{1} << 63;
+    std::uint64_t magnitude = 0;
     while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        value = value * 10 + (text[pos] - '0');
-        if (value > limit) {
-            value = limit;
-        }
+        const std::uint64_t digit = static_cast<std::uint64_t>(text[pos] - '0');
+        magnitude = magnitude > kLimit / 10 ? kLimit : std::min(kLimit, magnitude * 10 + digit);
         ++pos;
     }
-    value = negative ? -value : value;
-    if (value > std::numeric_limits<std::int32_t>::max()) {
-        value = std::numeric_limits<std::int32_t>::max();
+    if (negative) {
+        return magnitude == kLimit ? std::numeric_limits<std::int64_t>::min()
+                                   : -static_cast<std::int64_t>(magnitude);
     }
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int64_t>(std::min(magnitude, kLimit - 1));
+}
+
+std::int32_t LeadingInteger(std::string_view text) {
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(LeadingInteger64(text), std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace quorvex

@@ -1,6 +1,5 @@
 #include "sync/ChangeDetection.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "config/ProductInfo.h"
@@ -19,8 +18,9 @@ namespace {
 enum class Finding { None, DateChanged, NewFile, SizeChanged, AttributesChanged, Fingerprint };
 
 struct TargetFacts {
-    DateValue modified = 0;  // 0: no target entry
-    float size = 0;
+    bool exists = false;
+    DateValue modified = 0;
+    std::int64_t size = 0;
     std::int32_t attributes = 0;
 };
 
@@ -31,17 +31,12 @@ TargetFacts LookUpTarget(const std::string& targetPath) {
     DirEntry info;
     TargetFacts facts;
     if (LookupPath(targetPath, info) == LookupResult::Found && info.kind == EntryKind::File) {
+        facts.exists = true;
         facts.modified = info.modified;
-        facts.size = static_cast<float>(info.size);
+        facts.size = static_cast<std::int64_t>(info.size);
         facts.attributes = info.attributes & ~kAttributeCompressed;
     }
     return facts;
-}
-
-std::string WholeNumber(float value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.0f", static_cast<double>(value));
-    return text;
 }
 
 const char* FingerprintLabel(int method) {
@@ -130,16 +125,17 @@ void Comparison::ShowProgress(const std::string& targetPath) {
 
 Finding Comparison::Judge(FileEntry& entry, const std::string& targetPath,
                           const TargetFacts& target) {
-    const std::int64_t difference =
-        static_cast<std::int64_t>(entry.modified) - static_cast<std::int64_t>(target.modified);
-    if (settings_.FileCheck_Date == 1 && target.modified > 0 &&
-        std::llabs(difference) > settings_.NTFS_TimeDifference) {
+    const DateValue difference = entry.modified - target.modified;
+    const bool beyondTolerance = std::llabs(difference) > settings_.NTFS_TimeDifference;
+    if (settings_.FileCheck_Date == 1 && target.exists && beyondTolerance) {
         return Finding::DateChanged;
     }
-    if (target.modified == 0 && settings_.Filecheck_Exist == 1) {
-        return Finding::NewFile;
+    if (!target.exists) {
+        return settings_.Filecheck_Exist == 1 ? Finding::NewFile : Finding::None;
     }
-    if (difference != 0) {
+    // Times within the tolerance say nothing: a file saved twice in a second has changed
+    // all the same, so the closer tests decide.
+    if (difference != 0 && beyondTolerance) {
         return Finding::None;
     }
     if (entry.size != target.size) {
@@ -166,9 +162,8 @@ void Comparison::Report(Finding finding, FileEntry& entry, const std::string& ta
     switch (finding) {
         case Finding::DateChanged:
             log.WriteLog("Datum geändert: '" + quoted);
-            log.Debug("- " +
-                      std::to_string(static_cast<std::int64_t>(entry.modified) - target.modified) +
-                      " -> " + std::to_string(target.modified));
+            log.Debug("- " + std::to_string(entry.modified - target.modified) + " -> " +
+                      std::to_string(target.modified));
             detail = "|Datum geändert|" + path + " - " +
                      FormatDate(settings_.DateDisplayMask, entry.modified) + " -> " +
                      FormatDate(settings_.DateDisplayMask, target.modified);
@@ -179,7 +174,7 @@ void Comparison::Report(Finding finding, FileEntry& entry, const std::string& ta
             break;
         case Finding::SizeChanged:
             log.WriteLog("Dateigröße geändert: '" + quoted);
-            log.Debug("- " + WholeNumber(entry.size) + " -> " + WholeNumber(target.size));
+            log.Debug("- " + std::to_string(entry.size) + " -> " + std::to_string(target.size));
             detail = "|Größe geändert|" + path;
             break;
         case Finding::AttributesChanged:
@@ -200,10 +195,10 @@ void Comparison::Report(Finding finding, FileEntry& entry, const std::string& ta
     }
     if (finding == Finding::NewFile) {
         ++stats_.newFiles;
-        ShowCount(program_, StatField::NewFiles, static_cast<float>(stats_.newFiles));
+        ShowCount(program_, StatField::NewFiles, stats_.newFiles);
     } else {
         ++stats_.changedFiles;
-        ShowCount(program_, StatField::ChangedFiles, static_cast<float>(stats_.changedFiles));
+        ShowCount(program_, StatField::ChangedFiles, stats_.changedFiles);
     }
     AddChangeRow(program_, detail);
     TakeForCopy(entry, finding == Finding::NewFile);
@@ -234,7 +229,7 @@ void Comparison::CompareAll() {
 
 void Comparison::TakeWholeSource() {
     stats_.newFiles = stats_.sourceFiles;
-    ShowCount(program_, StatField::NewFiles, static_cast<float>(stats_.newFiles));
+    ShowCount(program_, StatField::NewFiles, stats_.newFiles);
     program_.engine.copyList.clear();
     program_.engine.copyList.reserve(program_.engine.scanList.size());
     for (FileEntry& entry : program_.engine.scanList) {
@@ -245,7 +240,7 @@ void Comparison::TakeWholeSource() {
             program_.log.WriteLog("Neuer Ordner: '" + entry.path + "'");
         } else {
             program_.log.WriteLog("Neue Datei: '" + entry.path + "'");
-            ShowCount(program_, StatField::NewFiles, static_cast<float>(stats_.newFiles));
+            ShowCount(program_, StatField::NewFiles, stats_.newFiles);
             AddChangeRow(program_, "|Datei nicht vorhanden|" + entry.path);
         }
         TakeForCopy(entry, true);
@@ -268,7 +263,7 @@ void DetectChanges(Program& program, const std::string& sourceRoot, const std::s
     stats.targetFiles = 0;
     Comparison comparison(program, sourceRoot, targetRoot, fingerprintMethod);
     stats.targetFiles = CountFiles(targetRoot);
-    ShowCount(program, StatField::TargetFiles, static_cast<float>(stats.targetFiles));
+    ShowCount(program, StatField::TargetFiles, stats.targetFiles);
     if (WindowMode(program)) {
         program.display->SetStatusText(0, "Vergleiche...");
     }

@@ -139,7 +139,8 @@ void StampCopy(Program& program, const std::string& source, InputFile& input,
         program.log.WriteLog("! QUELLDATEI WÄHREND DES KOPIERENS GEÄNDERT: '" + source + "'");
         output.SetAttributes(facts.attributes);
     } else {
-        output.Stamp(facts.attributes, facts.modified + program.settings.UTC_Time * 3600);
+        output.Stamp(facts.attributes, facts.modified + program.settings.UTC_Time * 3600,
+                     input.Accessed());
     }
 }
 

@@ -1,7 +1,5 @@
 #include "sync/CopyPhase.h"
 
-#include <cmath>
-
 #include "config/ProductInfo.h"
 #include "platform/DirectoryListing.h"
 #include "platform/DiskSpace.h"
@@ -77,26 +75,26 @@ void CopyRun::CheckFreeSpace() {
     if (WindowMode(program_)) {
         program_.display->SetStatusText(0, "Prüfe Speicherplatz auf Ziel...");
     }
-    float sum = 0;
+    std::int64_t sum = 0;
     for (const FileEntry& entry : program_.engine.copyList) {
         sum += entry.size;
     }
     const std::string drive = DriveOfPath(targetRoot_);
-    const float neededMB = std::nearbyint(sum / 1024.0f / 1024.0f);
-    const std::uint32_t available = DiskSpaceMB(drive, kDiskFree);
-    if (static_cast<float>(available) >= neededMB) {
+    const std::int64_t neededMB = RoundedQuotient(sum, 1024 * 1024);
+    const std::int64_t available = DiskSpaceMB(drive, kDiskFree);
+    if (available >= neededMB) {
         return;
     }
     RunLog& log = program_.log;
     log.WriteLog("!!! FREIER SPEICHERPLATZ NICHT AUSREICHEND AUF " + drive);
-    log.WriteLog("!!! ES WERDEN " + FormatThousands(sum / 1024.0f) + "kb BENÖTIGT!");
+    log.WriteLog("!!! ES WERDEN " + FormatThousands(RoundedQuotient(sum, 1024)) + "kb BENÖTIGT!");
     log.WriteLog("!!! VORGANG ABGEBROCHEN!");
     log.WriteLog("");
     if (WindowMode(program_)) {
         program_.dialogs->ShowMessage(
             "Speicherplatz auf Ziel nicht ausreichend!\r\n\r\nBenötigt:\t\t" +
-                FormatThousands(neededMB) + " MB\r\nVorhanden:\t" +
-                FormatThousands(static_cast<float>(available)) + " MB",
+                FormatThousands(neededMB) + " MB\r\nVorhanden:\t" + FormatThousands(available) +
+                " MB",
             "Quorvex", MessageIcon::Error);
     }
     settings_.AbortRequested = 1;
@@ -184,7 +182,7 @@ void CopyRun::ReportFailure(int code, const std::string& source, const std::stri
     ++stats_.copyErrors;
     program_.log.WriteLog("!!! FEHLER BEIM KOPIEREN: '" + source + "' -> '" + target + "'");
     program_.log.WriteLog("\t" + std::to_string(code) + CopyFailureReason(code));
-    ShowCount(program_, StatField::CopyErrors, static_cast<float>(stats_.copyErrors));
+    ShowCount(program_, StatField::CopyErrors, stats_.copyErrors);
     AddChangeRow(program_, "|KOPIERFEHLER|" + target);
 }
 
@@ -212,7 +210,7 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
     const int code = CopyFileBuffered(program_, source, target, progress, &bytes);
     if (code == kCopyDone) {
         ++stats_.filesCopied;
-        stats_.bytesCopied += static_cast<float>(bytes);
+        stats_.bytesCopied += bytes;
         ShowCount(program_, StatField::BytesCopied, stats_.bytesCopied);
         AddChangeRow(program_, "|Datei kopiert|" + source);
         program_.log.WriteLog("Datei kopiert: '" + source + "' -> '" + target + "'");

@@ -12,7 +12,7 @@ namespace quorvex {
 // mark that tells it from a file.
 struct FileEntry {
     std::string path;
-    float size = 0;  // 0 for folders; exact up to 16,777,216 bytes
+    std::int64_t size = 0;  // bytes; 0 for folders
     DateValue modified = 0;
     std::int32_t attributes = 0;
     // Set by the comparison when it found no target file: the copy need not look for a

@@ -9,7 +9,7 @@ bool WindowMode(const Program& program) {
     return program.settings.WindowHidden == 0;
 }
 
-void ShowCount(Program& program, StatField field, float value) {
+void ShowCount(Program& program, StatField field, std::int64_t value) {
     if (WindowMode(program)) {
         program.display->SetStatisticsField(field, FormatThousands(value));
     }

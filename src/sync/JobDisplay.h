@@ -14,7 +14,7 @@ struct Program;
 bool WindowMode(const Program& program);
 
 // Shows a count through FormatThousands, in window mode only.
-void ShowCount(Program& program, StatField field, float value);
+void ShowCount(Program& program, StatField field, std::int64_t value);
 
 // Adds "Job #n: title" + detail to the change list while the window wants the rows.
 void AddChangeRow(Program& program, const std::string& detail);

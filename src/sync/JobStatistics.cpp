@@ -7,35 +7,27 @@
 
 namespace quorvex {
 
-namespace {
-
-std::string Count(std::int32_t value) {
-    return FormatThousands(static_cast<float>(value));
-}
-
-}  // namespace
-
-float WriteRate(float bytesCopied, std::int32_t copyTimeMs) {
+float WriteRate(std::int64_t bytesCopied, std::int32_t copyTimeMs) {
     if (bytesCopied == 0 || copyTimeMs <= 0) {
         return 0;
     }
-    const float rate = bytesCopied / (static_cast<float>(copyTimeMs) / 1000.0f);
+    const float rate = static_cast<float>(bytesCopied) / (static_cast<float>(copyTimeMs) / 1000.0f);
     return rate < 0 || rate > 2000000.0f ? 0 : rate;
 }
 
 void WriteFigureLines(RunLog& log, const JobStats& stats) {
-    log.WriteLog("Quelldateien: " + Count(stats.sourceFiles));
-    log.WriteLog("Zieldateien: " + Count(stats.targetFiles));
-    log.WriteLog("Neue Dateien: " + Count(stats.newFiles));
-    log.WriteLog("Neue Ordner: " + Count(stats.foldersCreated));
-    log.WriteLog("Geänderte Dateien: " + Count(stats.changedFiles));
-    log.WriteLog("Dateien kopiert: " + Count(stats.filesCopied));
+    log.WriteLog("Quelldateien: " + FormatThousands(stats.sourceFiles));
+    log.WriteLog("Zieldateien: " + FormatThousands(stats.targetFiles));
+    log.WriteLog("Neue Dateien: " + FormatThousands(stats.newFiles));
+    log.WriteLog("Neue Ordner: " + FormatThousands(stats.foldersCreated));
+    log.WriteLog("Geänderte Dateien: " + FormatThousands(stats.changedFiles));
+    log.WriteLog("Dateien kopiert: " + FormatThousands(stats.filesCopied));
     log.WriteLog("Bytes kopiert: " + FormatThousands(stats.bytesCopied));
-    log.WriteLog("Dateien gelöscht: " + Count(stats.filesDeleted));
-    log.WriteLog("Ordner gelöscht: " + Count(stats.foldersDeleted));
-    log.WriteLog("Fehler beim Datei kopieren: " + Count(stats.copyErrors));
-    log.WriteLog("Fehler beim Datei löschen: " + Count(stats.deleteErrors));
-    log.WriteLog("Fehler beim Ordner löschen: " + Count(stats.folderDeleteErrors));
+    log.WriteLog("Dateien gelöscht: " + FormatThousands(stats.filesDeleted));
+    log.WriteLog("Ordner gelöscht: " + FormatThousands(stats.foldersDeleted));
+    log.WriteLog("Fehler beim Datei kopieren: " + FormatThousands(stats.copyErrors));
+    log.WriteLog("Fehler beim Datei löschen: " + FormatThousands(stats.deleteErrors));
+    log.WriteLog("Fehler beim Ordner löschen: " + FormatThousands(stats.folderDeleteErrors));
     log.WriteLog("Lesen benötigte: " + FormatDuration(stats.readTime));
     log.WriteLog("Vergleichen benötigte: " + FormatDuration(stats.compareTime));
     log.WriteLog("Kopieren benötigte: " + FormatDuration(stats.copyTime));

@@ -11,7 +11,7 @@ struct Program;
 
 // Bytes per second of a copy phase; 0 when nothing was copied, and a rate below 0 or
 // above 2,000,000 (which covers a copy time of 0 ms) counts as 0.
-float WriteRate(float bytesCopied, std::int32_t copyTimeMs);
+float WriteRate(std::int64_t bytesCopied, std::int32_t copyTimeMs);
 
 // "Quelldateien: " down to "Löschen benötigte: ": the lines the job block and the run
 // totals share.

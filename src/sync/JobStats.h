@@ -5,7 +5,7 @@
 namespace quorvex {
 
 // One job's figures; the run totals have the same shape. Counts are 32-bit, times are
-// milliseconds, bytes and the write rate are single-precision.
+// milliseconds, bytes are 64-bit, the write rate is single-precision.
 struct JobStats {
     std::int32_t sourceFiles = 0;
     std::int32_t targetFiles = 0;
@@ -13,7 +13,7 @@ struct JobStats {
     std::int32_t changedFiles = 0;
     std::int32_t foldersCreated = 0;
     std::int32_t filesCopied = 0;
-    float bytesCopied = 0;
+    std::int64_t bytesCopied = 0;
     std::int32_t filesDeleted = 0;
     std::int32_t foldersDeleted = 0;
     std::int32_t copyErrors = 0;

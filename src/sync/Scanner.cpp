@@ -61,7 +61,7 @@ void ScanFolder(Program& program, const std::string& root, const ScanRequest& re
             ++engine.counters.filesSeen;
             if (PassesFilter(request.upperFilter, UpperCaseAnsi(ExtensionOf(entry.name)))) {
                 ++engine.counters.filesTaken;
-                engine.scanList.push_back({root + entry.name, static_cast<float>(entry.size),
+                engine.scanList.push_back({root + entry.name, static_cast<std::int64_t>(entry.size),
                                            entry.modified, entry.attributes & ~kAttributeCompressed,
                                            false, std::string()});
             }
@@ -69,7 +69,7 @@ void ScanFolder(Program& program, const std::string& root, const ScanRequest& re
                    entry.name != "." && entry.name != "..") {
             const std::string folder = root + entry.name + kPathSeparator;
             engine.scanList.push_back(
-                {folder, 0.0f, entry.modified, entry.attributes, false, std::string()});
+                {folder, 0, entry.modified, entry.attributes, false, std::string()});
             ++engine.counters.foldersSeen;
             ScanFolder(program, folder, request);
         }

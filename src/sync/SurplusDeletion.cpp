@@ -185,7 +185,7 @@ void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath)
     } else {
         ++stats_.deleteErrors;
         log.WriteLog("!!! FEHLER BEI DATEI LÖSCHEN '" + path + "'");
-        ShowCount(program_, StatField::DeleteErrors, static_cast<float>(stats_.deleteErrors));
+        ShowCount(program_, StatField::DeleteErrors, stats_.deleteErrors);
         AddChangeRow(program_, "|Löschfehler|" + path);
     }
 }

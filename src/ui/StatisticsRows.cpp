@@ -4,28 +4,20 @@
 
 namespace quorvex {
 
-namespace {
-
-std::string Count(std::int32_t value) {
-    return FormatThousands(static_cast<float>(value));
-}
-
-}  // namespace
-
 std::vector<StatisticsRow> BuildStatisticsRows(const RunTotals& totals) {
     return {
-        {"Quelldateien", Count(totals.sourceFiles)},
-        {"Zieldateien", Count(totals.targetFiles)},
+        {"Quelldateien", FormatThousands(totals.sourceFiles)},
+        {"Zieldateien", FormatThousands(totals.targetFiles)},
         {},
-        {"Neue Dateien", Count(totals.newFiles)},
-        {"Neue Ordner", Count(totals.foldersCreated)},
-        {"Geänderte Dateien", Count(totals.changedFiles)},
+        {"Neue Dateien", FormatThousands(totals.newFiles)},
+        {"Neue Ordner", FormatThousands(totals.foldersCreated)},
+        {"Geänderte Dateien", FormatThousands(totals.changedFiles)},
         {},
-        {"Dateien kopiert", Count(totals.filesCopied)},
-        {"Daten kopiert", FormatThousands(totals.bytesCopied / 1024) + " kB"},
+        {"Dateien kopiert", FormatThousands(totals.filesCopied)},
+        {"Daten kopiert", FormatThousands(RoundedQuotient(totals.bytesCopied, 1024)) + " kB"},
         {},
-        {"Ordner gelöscht", Count(totals.foldersDeleted)},
-        {"Dateien gelöscht", Count(totals.filesDeleted)},
+        {"Ordner gelöscht", FormatThousands(totals.foldersDeleted)},
+        {"Dateien gelöscht", FormatThousands(totals.filesDeleted)},
         {},
         {"Lesen benötigte", FormatDuration(totals.readTime)},
         {"Vergleichen benötigte", FormatDuration(totals.compareTime)},
@@ -33,9 +25,9 @@ std::vector<StatisticsRow> BuildStatisticsRows(const RunTotals& totals) {
         {"Löschen benötigte", FormatDuration(totals.deleteTime)},
         {"kB/s geschrieben", FormatThousands(totals.writeRate)},
         {},
-        {"Fehler beim Datei kopieren", Count(totals.copyErrors)},
-        {"Fehler beim Datei löschen", Count(totals.deleteErrors)},
-        {"Fehler beim Ordner löschen", Count(totals.folderDeleteErrors)},
+        {"Fehler beim Datei kopieren", FormatThousands(totals.copyErrors)},
+        {"Fehler beim Datei löschen", FormatThousands(totals.deleteErrors)},
+        {"Fehler beim Ordner löschen", FormatThousands(totals.folderDeleteErrors)},
         {},
         {"Komplette Synchronisation benötigte", FormatDuration(totals.jobTime)},
     };

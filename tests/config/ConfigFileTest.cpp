@@ -128,6 +128,7 @@ TEST_F(ConfigFileTest, UnusualValuesSurviveASaveAndALoad) {
     SyncJob odd = MakeJob("", "/src/x = y; z/", "");
     odd.Extentions = "!a;b=c";
     odd.Active = 0;
+    odd.Created = 4133980799;  // in 2100, past 32 bits
     odd.LastRun = -1;
     odd.FileCheckSum = 2;
     AddJob(odd);

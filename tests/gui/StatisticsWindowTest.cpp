@@ -13,7 +13,7 @@ class StatisticsWindowTest : public GuiTest {
     StatisticsWindowTest() {
         OpenWindow();
         totals.newFiles = 3;
-        totals.bytesCopied = 1048576.0f;
+        totals.bytesCopied = 1048576;
         totals.jobTime = 3723000;
     }
     StatisticsWindow* Find() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -35,7 +36,6 @@ TEST(DateValueTest, DatesThatDoNotExistGiveMinusOne) {
     EXPECT_EQ(MakeDateValue({2026, 1, 1, 24, 0, 0}), -1);
     EXPECT_EQ(MakeDateValue({2026, 1, 1, 0, 60, 0}), -1);
     EXPECT_EQ(MakeDateValue({0, 1, 1, 0, 0, 0}), -1);
-    EXPECT_EQ(MakeDateValue({2040, 1, 1, 0, 0, 0}), -1);  // past 32 bits
 }
 
 TEST(DateValueTest, SplitGivesBackTheFields) {
@@ -80,6 +80,34 @@ TEST_F(TimeZoneTest, FileTimesUseTheCurrentOffset) {
     const std::int64_t januaryNoonUtc = 1767268800;  // 2026-01-01 12:00:00 UTC
     EXPECT_EQ(FormatDate("%hh:%ii", FileTimeToDateValue(januaryNoonUtc)), "14:00");
     EXPECT_EQ(DateValueToFileTime(FileTimeToDateValue(januaryNoonUtc)), januaryNoonUtc);
+}
+
+// Fields, value, text and file time agree on both sides of 1970 and of 2^31 seconds.
+TEST_F(TimeZoneTest, DatesFarFrom1970AreExact) {
+    UseZone("UTC+5");  // five hours west of UTC all year
+    struct Row {
+        DateFields fields;
+        DateValue value;
+        const char* text;
+        std::int64_t fileTime;
+    };
+    const Row rows[] = {
+        {{1960, 2, 29, 12, 30, 15}, -310476585, "29.02.1960 12:30:15", -310458585},
+        {{1969, 12, 31, 19, 0, 1}, -17999, "31.12.1969 19:00:01", 1},
+        {{1970, 1, 1, 0, 0, 1}, 1, "01.01.1970 00:00:01", 18001},
+        {{2038, 1, 19, 3, 14, 8}, 2147483648, "19.01.2038 03:14:08", 2147501648},
+        {{2040, 6, 1, 12, 0, 0}, 2222164800, "01.06.2040 12:00:00", 2222182800},
+        {{2100, 12, 31, 23, 59, 59}, 4133980799, "31.12.2100 23:59:59", 4133998799},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(MakeDateValue(row.fields), row.value);
+        EXPECT_EQ(FormatDate("%dd.%mm.%yyyy %hh:%ii:%ss", row.value), row.text);
+        EXPECT_EQ(FileTimeToDateValue(row.fileTime), row.value);
+        EXPECT_EQ(DateValueToFileTime(row.value), row.fileTime);
+    }
+    EXPECT_EQ(FileTimeToDateValue(INT64_MAX), FileTimeToDateValue(kFileTimeLimit));
+    EXPECT_EQ(FileTimeToDateValue(INT64_MIN), FileTimeToDateValue(-kFileTimeLimit));
 }
 
 TEST_F(TimeZoneTest, StateCodeIsZeroWithoutDaylightSavingTime) {

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -6,6 +7,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <utility>
 
 #include "support/ForkedChild.h"
 #include "support/TempDir.h"
@@ -20,10 +22,15 @@ namespace {
 using Lines = std::vector<std::string>;
 constexpr long long kTime = 1780000000;
 
-long long MTime(const std::string& path) {
+// Access and modification time in UTC seconds.
+std::pair<long long, long long> Times(const std::string& path) {
     struct stat info {};
     stat(path.c_str(), &info);
-    return static_cast<long long>(info.st_mtim.tv_sec);
+    return {info.st_atim.tv_sec, info.st_mtim.tv_sec};
+}
+
+long long MTime(const std::string& path) {
+    return Times(path).second;
 }
 
 unsigned Mode(const std::string& path) {
@@ -49,17 +56,24 @@ class CopyTest : public ::testing::Test {
     test::TestProgram test;
 };
 
-TEST_F(CopyTest, CopiedFileTakesDatesAndModeWithTheUtcHours) {
+// Both times are set, so drivers that drop a lone modification time keep it; the UTC
+// hours shift only the modification time.
+TEST_F(CopyTest, CopiesAndNewFoldersTakeBothTimesWithTheUtcHours) {
+    const long long in2040 = 2222164800;
     test::WriteFile(src + "a.txt", "content");
-    test::SetModificationTime(src + "a.txt", kTime);
+    const timespec sourceTimes[2] = {{kTime, 0}, {in2040, 0}};
+    utimensat(AT_FDCWD, (src + "a.txt").c_str(), sourceTimes, 0);
     chmod((src + "a.txt").c_str(), 0444);
+    test::MakeFolder(src + "sub");
+    test::SetModificationTime(src + "sub", kTime);
     test.program.settings.UTC_Time = 2;
 
-    EXPECT_EQ(Copy(src + "a.txt", dst + "a.txt"), kCopyDone);
+    EXPECT_EQ(RunJob(test.program, test.AddJob(src, dst)), 1);
 
+    EXPECT_EQ(Times(dst + "a.txt"), std::make_pair(kTime, in2040 + 7200));
     EXPECT_EQ(test::ReadFile(dst + "a.txt"), "content");
-    EXPECT_EQ(MTime(dst + "a.txt"), kTime + 7200);
     EXPECT_EQ(Mode(dst + "a.txt"), 0444u);
+    EXPECT_EQ(Times(dst + "sub"), std::make_pair(kTime + 7200, kTime + 7200));
     EXPECT_EQ(Leftovers(), "");
 }
 

@@ -8,10 +8,10 @@ namespace quorvex {
 namespace {
 
 TEST(JobStatisticsTest, WriteRateIsBytesPerSecondCappedAtTwoMillion) {
-    EXPECT_EQ(FormatThousands(WriteRate(1048576.0f, 2000)), "524.288");
-    EXPECT_EQ(WriteRate(10000000.0f, 1000), 0.0f);
-    EXPECT_EQ(WriteRate(5000.0f, 0), 0.0f);
-    EXPECT_EQ(WriteRate(0.0f, 1000), 0.0f);
+    EXPECT_EQ(FormatThousands(WriteRate(1048576, 2000)), "524.288");
+    EXPECT_EQ(WriteRate(10000000, 1000), 0.0f);
+    EXPECT_EQ(WriteRate(5000, 0), 0.0f);
+    EXPECT_EQ(WriteRate(0, 1000), 0.0f);
 }
 
 TEST(JobStatisticsTest, NothingChangedOnlyWithoutAnyMovement) {

@@ -41,9 +41,9 @@ TEST_F(ScannerTest, DepthFirstWithEachFolderBeforeItsContents) {
     EXPECT_EQ(program.engine.counters.foldersSeen, 3);
     EXPECT_EQ(program.engine.counters.filesSeen, 4);
     const FileEntry& b = program.engine.scanList[1];
-    EXPECT_EQ(b.size, 2.0f);
+    EXPECT_EQ(b.size, 2);
     EXPECT_EQ(b.attributes, (0644 << 16) | 0x80);
-    EXPECT_EQ(program.engine.scanList[2].size, 0.0f);
+    EXPECT_EQ(program.engine.scanList[2].size, 0);
     EXPECT_EQ(test.display.fields[static_cast<int>(StatField::SourceFiles)], "4");
 }
 

@@ -13,7 +13,7 @@ RunTotals SampleTotals() {
     totals.foldersCreated = 2;
     totals.changedFiles = 3;
     totals.filesCopied = 1003;
-    totals.bytesCopied = 1048576.0f;
+    totals.bytesCopied = 1048576;
     totals.foldersDeleted = 4;
     totals.filesDeleted = 5;
     totals.readTime = 250;
@@ -65,9 +65,9 @@ TEST(StatisticsRowsTest, TwentyFourRowsWithLabelsValuesAndEmptySpacers) {
 
 TEST(StatisticsRowsTest, FractionsOfAKilobyteAreRounded) {
     RunTotals totals;
-    totals.bytesCopied = 1536.0f + 1024.0f * 1000;
+    totals.bytesCopied = 1536 + 1024 * 1000;
     EXPECT_EQ(BuildStatisticsRows(totals)[8].value, "1.002 kB");
-    totals.bytesCopied = 100.0f;
+    totals.bytesCopied = 100;
     EXPECT_EQ(BuildStatisticsRows(totals)[8].value, "0 kB");
 }
 
