@@ -33,46 +33,58 @@ void ExecInChild(const std::vector<std::string>& command, const ProcessOptions& 
     _exit(127);
 }
 
-ProcessResult RunProcess(const std::vector<std::string>& command, const ProcessOptions& options) {
-    TempDir scratch;
-    const std::string inPath = scratch / "stdin";
-    const std::string outPath = scratch / "stdout";
-    const std::string errPath = scratch / "stderr";
+StartedProcess::StartedProcess(const std::vector<std::string>& command,
+                               const ProcessOptions& options)
+    : timeoutSeconds_(options.timeoutSeconds) {
+    const std::string inPath = scratch_ / "stdin";
     WriteFile(inPath, options.input);
-
-    ProcessResult result;
-    const pid_t child = fork();
-    if (child < 0) {
-        return result;
-    }
-    if (child == 0) {
+    pid_ = fork();
+    if (pid_ == 0) {
         setpgid(0, 0);
         const int in = open(inPath.c_str(), O_RDONLY);
-        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int out = open((scratch_ / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open((scratch_ / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(in, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
-        ExecInChild(command, options, scratch.path());
+        ExecInChild(command, options, scratch_.path());
     }
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::seconds(options.timeoutSeconds);
+}
+
+StartedProcess::~StartedProcess() {
+    if (pid_ > 0) {
+        kill(-pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+ProcessResult StartedProcess::Wait() {
+    ProcessResult result;
+    if (pid_ < 0) {
+        return result;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds_);
     int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
+    while (waitpid(pid_, &status, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() > deadline) {
-            kill(-child, SIGKILL);
-            waitpid(child, &status, 0);
+            kill(-pid_, SIGKILL);
+            waitpid(pid_, &status, 0);
             status = -1;
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    pid_ = -1;
     if (status != -1 && WIFEXITED(status)) {
         result.exitStatus = WEXITSTATUS(status);
     }
-    result.out = ReadFile(outPath);
-    result.err = ReadFile(errPath);
+    result.out = ReadFile(scratch_ / "stdout");
+    result.err = ReadFile(scratch_ / "stderr");
     return result;
+}
+
+ProcessResult RunProcess(const std::vector<std::string>& command, const ProcessOptions& options) {
+    return StartedProcess(command, options).Wait();
 }
 
 ProcessResult RunQuorvexBinary(const std::vector<std::string>& arguments,

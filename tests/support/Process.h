@@ -1,7 +1,11 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
+
+#include "support/TempDir.h"
 
 namespace quorvex::test {
 
@@ -35,6 +39,26 @@ inline ProcessOptions WithoutDisplay(ProcessOptions options) {
 // XDG_RUNTIME_DIR, and replaces the child with the command.
 [[noreturn]] void ExecInChild(const std::vector<std::string>& command,
                               const ProcessOptions& options, const std::string& runtimeFolder);
+
+// A program started in the background, in a process group of its own, so that a test can
+// act on it (send it a signal) while it works.
+class StartedProcess {
+  public:
+    StartedProcess(const std::vector<std::string>& command, const ProcessOptions& options = {});
+    StartedProcess(const StartedProcess&) = delete;
+    StartedProcess& operator=(const StartedProcess&) = delete;
+    // Ends a program the test never waited for.
+    ~StartedProcess();
+
+    pid_t pid() const { return pid_; }
+    // Waits for its end (killing it after the options' timeout) and collects what it printed.
+    ProcessResult Wait();
+
+  private:
+    TempDir scratch_;
+    int timeoutSeconds_;
+    pid_t pid_ = -1;
+};
 
 // Runs a program to its end and collects what it printed.
 ProcessResult RunProcess(const std::vector<std::string>& command,
