@@ -45,7 +45,7 @@ const OwnCase kOwnCases[] = {
      [](HostileScene& scene) { PutTool(scene, 0, 06755); },
      [](const HostileScene& scene) {
          const test::EntryState copy = test::ReadState(scene.dst).at("tool");
-         EXPECT_EQ(copy.content, "#!/bin/sh\n");
+         EXPECT_EQ(test::ReadTree(scene.dst).at("tool"), "#!/bin/sh\n");
          EXPECT_EQ(copy.owner, kNobody);
          EXPECT_EQ(copy.mode & 06000, 0u);
      }},
