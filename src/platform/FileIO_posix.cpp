@@ -1,14 +1,17 @@
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <random>
 
 #include "platform/AttributeModes_posix.h"
 #include "platform/Descriptors_posix.h"
 #include "platform/EntryFacts_posix.h"
 #include "platform/FileIO.h"
+#include "platform/TargetTree_posix.h"
 
 namespace quorvex {
 
@@ -25,13 +28,17 @@ bool InputFile::Open(const std::string& path) {
         missing_ = errno == ENOENT || errno == ENOTDIR || errno == ELOOP || errno == ENAMETOOLONG;
         return false;
     }
+    return Adopt(fd, BaseName(path));
+}
+
+bool InputFile::Adopt(int fd, const char* name) {
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         missing_ = true;
         close(fd);
         return false;
     }
-    DescribeStatus(info, BaseName(path), false, facts_);
+    DescribeStatus(info, name, false, facts_);
     fd_ = fd;
     length_ = info.st_size;
     return true;
@@ -72,12 +79,18 @@ ReplacementFile::~ReplacementFile() {
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return "./";
+constexpr char kTemporaryPrefix[] = ".quorvex-";
+constexpr std::size_t kTemporaryLetters = 6;
+constexpr char kNameLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+std::string NewTemporaryName() {
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kNameLetters - 2);
+    std::string name = kTemporaryPrefix;
+    for (std::size_t i = 0; i < kTemporaryLetters; ++i) {
+        name += kNameLetters[pick(generator)];
     }
-    return path.substr(0, slash + 1);
+    return name;
 }
 
 // A write past the process's file-size limit (ulimit -f) raises a signal that ends the
@@ -88,21 +101,51 @@ void FailWritesPastTheSizeLimit() {
     static_cast<void>(ignored);
 }
 
+// Locks a new temporary file for as long as it exists. False when a cleaner removed the
+// file before the lock was taken. A file system without locks leaves the file unlocked,
+// and then no cleaner can lock it either.
+bool HoldWhileWriting(int fd) {
+    struct stat info {};
+    return flock(fd, LOCK_EX) != 0 || (fstat(fd, &info) == 0 && info.st_nlink > 0);
+}
+
 }  // namespace
 
-bool ReplacementFile::Create(const std::string& target) {
+bool IsTemporaryFileName(const std::string& name) {
+    const std::size_t prefix = sizeof kTemporaryPrefix - 1;
+    return name.size() == prefix + kTemporaryLetters &&
+           name.compare(0, prefix, kTemporaryPrefix) == 0 &&
+           name.find_first_not_of(kNameLetters, prefix) == std::string::npos;
+}
+
+bool ReplacementFile::Create(TargetTree& tree, const std::string& target) {
     Discard();
     FailWritesPastTheSizeLimit();
-    std::string pattern = FolderOf(target) + ".quorvex-XXXXXX";
-    const int fd = mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) {
+    const int folder = tree.impl_->Parent(target, targetName_);
+    if (folder < 0) {
         return false;
     }
-    fd_ = fd;
-    finished_ = false;
-    target_ = target;
-    temporaryPath_ = pattern;
-    return true;
+    folderFd_ = fcntl(folder, F_DUPFD_CLOEXEC, 0);
+    for (int attempt = 0; folderFd_ >= 0 && attempt < 100; ++attempt) {
+        const std::string name = NewTemporaryName();
+        const int fd = openat(folderFd_, name.c_str(),
+                              O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+        if (fd >= 0 && HoldWhileWriting(fd)) {
+            fd_ = fd;
+            lockFd_ = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+            temporaryName_ = name;
+            finished_ = false;
+            return true;
+        }
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    Release();
+    return false;
 }
 
 bool ReplacementFile::Write(const void* data, std::size_t size) {
@@ -129,6 +172,15 @@ bool ReplacementFile::Stamp(std::int32_t attributes, DateValue modified) {
     return fchmod(fd_, ModeForAttributes(attributes, S_IFREG)) == 0 && dated;
 }
 
+bool ReplacementFile::TakeStatusOf(const InputFile& source) {
+    struct stat info {};
+    if (fstat(source.fd_, &info) != 0) {
+        return false;
+    }
+    const timespec times[2] = {info.st_atim, info.st_mtim};
+    return fchmod(fd_, info.st_mode & 07777) == 0 && futimens(fd_, times) == 0;
+}
+
 bool ReplacementFile::Finish() {
     if (fd_ < 0) {
         return false;
@@ -140,11 +192,12 @@ bool ReplacementFile::Finish() {
 }
 
 bool ReplacementFile::Commit() {
-    if (!finished_ || rename(temporaryPath_.c_str(), target_.c_str()) != 0) {
+    if (!finished_ ||
+        renameat(folderFd_, temporaryName_.c_str(), folderFd_, targetName_.c_str()) != 0) {
         return false;
     }
-    temporaryPath_.clear();
-    finished_ = false;
+    temporaryName_.clear();
+    Release();
     return true;
 }
 
@@ -153,9 +206,20 @@ void ReplacementFile::Discard() {
         close(fd_);
         fd_ = -1;
     }
-    if (!temporaryPath_.empty()) {
-        unlink(temporaryPath_.c_str());
-        temporaryPath_.clear();
+    if (!temporaryName_.empty()) {
+        unlinkat(folderFd_, temporaryName_.c_str(), 0);
+        temporaryName_.clear();
+    }
+    Release();
+}
+
+// The lock goes only after the temporary name is gone.
+void ReplacementFile::Release() {
+    for (int* fd : {&lockFd_, &folderFd_}) {
+        if (*fd >= 0) {
+            close(*fd);
+            *fd = -1;
+        }
     }
     finished_ = false;
 }

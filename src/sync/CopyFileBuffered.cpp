@@ -110,7 +110,7 @@ int CopyFileBuffered(Program& program, const std::string& source, const std::str
     const DirEntry sourceFacts = input.Facts();
     const std::int64_t length = input.Length();
     ReplacementFile output;
-    if (!output.Create(target)) {
+    if (!output.Create(program.engine.target, target)) {
         return kCopyTargetNotCreated;
     }
     int result = CopyContent(program, input, output, progress);
