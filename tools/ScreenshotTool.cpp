@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "app/window/WindowSession.h"
@@ -128,7 +129,8 @@ class SampleFolders {
     ~SampleFolders() {
         if (!root_.empty()) {
             setenv("HOME", home_.c_str(), 1);
-            RemoveFolderTree(root_);
+            std::error_code ignored;
+            std::filesystem::remove_all(root_, ignored);
         }
     }
     SampleFolders(const SampleFolders&) = delete;

@@ -16,7 +16,8 @@ constexpr std::int32_t kAttributeFolder = 0x10;
 constexpr std::int32_t kAttributeNormal = 0x80;
 constexpr std::int32_t kAttributeCompressed = 0x800;
 
-enum class EntryKind { File, Folder, Other };
+// Link: a symbolic link itself, never followed; only the target tree reports it.
+enum class EntryKind { File, Folder, Link, Other };
 
 struct DirEntry {
     std::string name;

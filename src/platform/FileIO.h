@@ -9,6 +9,8 @@
 
 namespace quorvex {
 
+class TargetTree;
+
 // A regular file opened for reading only. Anything else (a FIFO, a device) is refused,
 // so opening never blocks.
 class InputFile {
@@ -19,6 +21,7 @@ class InputFile {
     InputFile& operator=(const InputFile&) = delete;
 
     bool Open(const std::string& path);
+    bool IsOpen() const { return fd_ >= 0; }
     // After a failed Open: true when the path names nothing that could be read as a file
     // (no such entry, a folder, a FIFO), false when a file is there but refused.
     bool Missing() const { return missing_; }
@@ -41,6 +44,10 @@ class InputFile {
 
   private:
     friend class ReplacementFile;
+    friend class TargetTree;
+    // Keeps an opened descriptor when it is a regular file; closes it otherwise.
+    bool Adopt(int fd, const char* name);
+
     int fd_ = -1;
     std::int64_t length_ = 0;
     bool missing_ = false;
@@ -58,10 +65,17 @@ constexpr long kKernelCopyUnsupported = -2;
 // Why creating or writing a new file failed, as far as a fallback cares.
 enum class WriteFailure { None, NoPermission, NoRoom, Other };
 
+// True for the names ReplacementFile gives its temporary files: ".quorvex-" followed by
+// six letters or digits.
+bool IsTemporaryFileName(const std::string& name);
+
 // The new version of a file, written under a temporary name in the target's folder and
 // put in the target's place only by Commit, so the old version stays whole until the
-// new one is complete. Without Commit the temporary file is removed. Where no temporary
-// file can be had, OpenInPlace writes over the target itself instead.
+// new one is complete. Without Commit the temporary file is removed. The folder is
+// reached beneath the tree's root without following a link, and the temporary file is
+// locked (flock) for as long as it exists, so a later run can tell a file of a killed run
+// from one still being written. Where no temporary file can be had, OpenInPlace writes
+// over the target itself instead.
 class ReplacementFile {
   public:
     ReplacementFile() = default;
@@ -69,13 +83,14 @@ class ReplacementFile {
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // False when the target's folder takes no new file. A target that is a folder
-    // makes Commit fail.
-    bool Create(const std::string& target);
+    // False when the target's folder takes no new file or lies outside the tree. A
+    // target that is a folder makes Commit fail; a link in the target's place is replaced
+    // by Commit, never followed.
+    bool Create(TargetTree& tree, const std::string& target);
     // Opens the existing target to write the new content straight into it: only a
     // regular file with no other link to it (never through a symbolic link), and only
     // when length bytes fit in the room the old content and the free space leave.
-    bool OpenInPlace(const std::string& target, std::int64_t length);
+    bool OpenInPlace(TargetTree& tree, const std::string& target, std::int64_t length);
     bool InPlace() const { return inPlace_; }
     // Why the last Create, Write or CopyFrom failed.
     WriteFailure Failure() const { return failure_; }
@@ -94,21 +109,27 @@ class ReplacementFile {
     // Gives the written file its dates and attributes. Both times are set: some file
     // system drivers (FUSE exFAT and FAT) drop a modification time set on its own.
     bool Stamp(std::int32_t attributes, DateValue modified, DateValue accessed);
+    // Gives the written file the permission bits and both times of the open source; the
+    // set-id bits as SetAttributes allows them.
+    bool TakeStatusOf(const InputFile& source);
     bool Finish();
-    const std::string& TemporaryPath() const { return temporaryPath_; }
     // Renames the finished file over the target; an in-place write is there already.
     bool Commit();
     void Discard();
 
   private:
+    void Release();
+
     int fd_ = -1;
+    int folderFd_ = -1;
+    int lockFd_ = -1;  // holds the lock from Create to Commit or Discard
     bool finished_ = false;
     bool inPlace_ = false;
     bool ownerKept_ = false;
     bool groupKept_ = false;
     WriteFailure failure_ = WriteFailure::None;
-    std::string target_;
-    std::string temporaryPath_;
+    std::string targetName_;
+    std::string temporaryName_;
 };
 
 }  // namespace quorvex

@@ -1,15 +1,18 @@
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <random>
 
 #include "platform/AttributeModes_posix.h"
 #include "platform/Descriptors_posix.h"
 #include "platform/EntryFacts_posix.h"
 #include "platform/FileIO.h"
+#include "platform/TargetTree_posix.h"
 
 namespace quorvex {
 
@@ -26,13 +29,17 @@ bool InputFile::Open(const std::string& path) {
         missing_ = errno == ENOENT || errno == ENOTDIR || errno == ELOOP || errno == ENAMETOOLONG;
         return false;
     }
+    return Adopt(fd, BaseName(path));
+}
+
+bool InputFile::Adopt(int fd, const char* name) {
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         missing_ = true;
         close(fd);
         return false;
     }
-    DescribeStatus(info, BaseName(path), false, facts_);
+    DescribeStatus(info, name, false, facts_);
     accessed_ = FileTimeToDateValue(info.st_atim.tv_sec);
     fd_ = fd;
     length_ = info.st_size;
@@ -88,12 +95,26 @@ ReplacementFile::~ReplacementFile() {
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return "./";
+constexpr char kTemporaryPrefix[] = ".quorvex-";
+constexpr std::size_t kTemporaryLetters = 6;
+constexpr char kNameLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+std::string NewTemporaryName() {
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kNameLetters - 2);
+    std::string name = kTemporaryPrefix;
+    for (std::size_t i = 0; i < kTemporaryLetters; ++i) {
+        name += kNameLetters[pick(generator)];
     }
-    return path.substr(0, slash + 1);
+    return name;
+}
+
+// Locks a new temporary file for as long as it exists. False when a cleaner removed the
+// file before the lock was taken. A file system without locks leaves the file unlocked,
+// and then no cleaner can lock it either.
+bool HoldWhileWriting(int fd) {
+    struct stat info {};
+    return flock(fd, LOCK_EX) != 0 || (fstat(fd, &info) == 0 && info.st_nlink > 0);
 }
 
 // A write past the process's file-size limit (ulimit -f) raises a signal that ends the
@@ -125,27 +146,51 @@ bool FitsInPlace(const struct stat& old, const struct statvfs& room, std::int64_
 
 }  // namespace
 
-bool ReplacementFile::Create(const std::string& target) {
+bool IsTemporaryFileName(const std::string& name) {
+    const std::size_t prefix = sizeof kTemporaryPrefix - 1;
+    return name.size() == prefix + kTemporaryLetters &&
+           name.compare(0, prefix, kTemporaryPrefix) == 0 &&
+           name.find_first_not_of(kNameLetters, prefix) == std::string::npos;
+}
+
+bool ReplacementFile::Create(TargetTree& tree, const std::string& target) {
     Discard();
     FailWritesPastTheSizeLimit();
-    std::string pattern = FolderOf(target) + ".quorvex-XXXXXX";
-    const int fd = mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) {
+    const int folder = tree.impl_->Parent(target, targetName_);
+    if (folder < 0) {
         failure_ = FailureOf(errno);
         return false;
     }
-    fd_ = fd;
-    finished_ = false;
-    target_ = target;
-    temporaryPath_ = pattern;
-    return true;
+    folderFd_ = fcntl(folder, F_DUPFD_CLOEXEC, 0);
+    for (int attempt = 0; folderFd_ >= 0 && attempt < 100; ++attempt) {
+        const std::string name = NewTemporaryName();
+        const int fd = openat(folderFd_, name.c_str(),
+                              O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) {
+            failure_ = FailureOf(errno);
+            break;
+        }
+        if (fd >= 0 && HoldWhileWriting(fd)) {
+            fd_ = fd;
+            lockFd_ = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+            temporaryName_ = name;
+            finished_ = false;
+            return true;
+        }
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    Release();
+    return false;
 }
 
-bool ReplacementFile::OpenInPlace(const std::string& target, std::int64_t length) {
+bool ReplacementFile::OpenInPlace(TargetTree& tree, const std::string& target,
+                                  std::int64_t length) {
     Discard();
     FailWritesPastTheSizeLimit();
     // Non-blocking, so a FIFO in the file's place is refused instead of waited on.
-    const int fd = open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd = tree.impl_->OpenEntry(target, O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return false;
     }
@@ -161,7 +206,6 @@ bool ReplacementFile::OpenInPlace(const std::string& target, std::int64_t length
     }
     fd_ = fd;
     inPlace_ = true;
-    target_ = target;
     return true;
 }
 
@@ -201,15 +245,34 @@ void ReplacementFile::TakeOwner(const InputFile& source) {
     groupKept_ = known && info.st_gid == source.group_;
 }
 
-bool ReplacementFile::SetAttributes(std::int32_t attributes) {
-    mode_t mode = ModeForAttributes(attributes, S_IFREG);
-    if (!ownerKept_) {
+namespace {
+
+mode_t WithoutForeignSetIdBits(mode_t mode, bool ownerKept, bool groupKept) {
+    if (!ownerKept) {
         mode &= static_cast<mode_t>(~S_ISUID);
     }
-    if (!groupKept_) {
+    if (!groupKept) {
         mode &= static_cast<mode_t>(~S_ISGID);
     }
-    return fchmod(fd_, mode) == 0;
+    return mode;
+}
+
+}  // namespace
+
+bool ReplacementFile::SetAttributes(std::int32_t attributes) {
+    return fchmod(fd_, WithoutForeignSetIdBits(ModeForAttributes(attributes, S_IFREG), ownerKept_,
+                                               groupKept_)) == 0;
+}
+
+bool ReplacementFile::TakeStatusOf(const InputFile& source) {
+    struct stat info {};
+    if (fstat(source.fd_, &info) != 0) {
+        return false;
+    }
+    const timespec times[2] = {info.st_atim, info.st_mtim};
+    return fchmod(fd_, WithoutForeignSetIdBits(info.st_mode & 07777, ownerKept_, groupKept_)) ==
+               0 &&
+           futimens(fd_, times) == 0;
 }
 
 bool ReplacementFile::Stamp(std::int32_t attributes, DateValue modified, DateValue accessed) {
@@ -233,11 +296,12 @@ bool ReplacementFile::Commit() {
     if (inPlace_) {
         return finished_;
     }
-    if (!finished_ || rename(temporaryPath_.c_str(), target_.c_str()) != 0) {
+    if (!finished_ ||
+        renameat(folderFd_, temporaryName_.c_str(), folderFd_, targetName_.c_str()) != 0) {
         return false;
     }
-    temporaryPath_.clear();
-    finished_ = false;
+    temporaryName_.clear();
+    Release();
     return true;
 }
 
@@ -246,14 +310,25 @@ void ReplacementFile::Discard() {
         close(fd_);
         fd_ = -1;
     }
-    if (!temporaryPath_.empty()) {
-        unlink(temporaryPath_.c_str());
-        temporaryPath_.clear();
+    if (!temporaryName_.empty()) {
+        unlinkat(folderFd_, temporaryName_.c_str(), 0);
+        temporaryName_.clear();
     }
-    finished_ = false;
+    Release();
     inPlace_ = false;
     ownerKept_ = false;
     groupKept_ = false;
+}
+
+// The lock goes only after the temporary name is gone.
+void ReplacementFile::Release() {
+    for (int* fd : {&lockFd_, &folderFd_}) {
+        if (*fd >= 0) {
+            close(*fd);
+            *fd = -1;
+        }
+    }
+    finished_ = false;
 }
 
 }  // namespace quorvex

@@ -4,12 +4,14 @@
 
 #include "config/ProductInfo.h"
 #include "platform/DirectoryListing.h"
+#include "platform/FileIO.h"
+#include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
 #include "run/PauseAbort.h"
 #include "run/Program.h"
 #include "sync/Fingerprints.h"
 #include "sync/JobDisplay.h"
-#include "sync/Scanner.h"
+#include "sync/TargetListing.h"
 
 namespace quorvex {
 
@@ -24,13 +26,13 @@ struct TargetFacts {
     std::int32_t attributes = 0;
 };
 
-// Only a file is a target file: a folder or anything else of the source file's name
-// counts as missing, so the file is copied (or its failure reported) instead of being
-// judged by the other entry's time and size.
-TargetFacts LookUpTarget(const std::string& targetPath) {
+// Only a file is a target file: a folder, a link or anything else of the source file's
+// name counts as missing, so the file is copied (or its failure reported) instead of
+// being judged by the other entry's time and size.
+TargetFacts LookUpTarget(TargetTree& tree, const std::string& targetPath) {
     DirEntry info;
     TargetFacts facts;
-    if (LookupPath(targetPath, info) == LookupResult::Found && info.kind == EntryKind::File) {
+    if (tree.Lookup(targetPath, info) == LookupResult::Found && info.kind == EntryKind::File) {
         facts.exists = true;
         facts.modified = info.modified;
         facts.size = static_cast<std::int64_t>(info.size);
@@ -73,6 +75,11 @@ class Comparison {
         return targetRoot_ + entry.path.substr(sourceRoot_.size());
     }
     void ShowProgress(const std::string& targetPath);
+    std::string TargetFingerprint(const std::string& targetPath) {
+        InputFile file;
+        program_.engine.target.OpenFile(targetPath, file);
+        return FingerprintText(method_, file);
+    }
     Finding Judge(FileEntry& entry, const std::string& targetPath, const TargetFacts& target);
     void Report(Finding finding, FileEntry& entry, const std::string& targetPath,
                 const TargetFacts& target);
@@ -146,7 +153,7 @@ Finding Comparison::Judge(FileEntry& entry, const std::string& targetPath,
     }
     if (method_ >= 1 && method_ <= 3) {
         entry.fingerprint = FingerprintText(method_, entry.path);
-        if (entry.fingerprint != FingerprintText(method_, targetPath)) {
+        if (entry.fingerprint != TargetFingerprint(targetPath)) {
             return Finding::Fingerprint;
         }
     }
@@ -186,7 +193,7 @@ void Comparison::Report(Finding finding, FileEntry& entry, const std::string& ta
         case Finding::Fingerprint:
             log.WriteLog(FingerprintLabel(method_) + quoted);
             if (settings_.DebugMode == 1) {
-                log.Debug("- " + entry.fingerprint + " -> " + FingerprintText(method_, targetPath));
+                log.Debug("- " + entry.fingerprint + " -> " + TargetFingerprint(targetPath));
             }
             detail = "|CheckSum ungleich|" + path;
             break;
@@ -212,12 +219,12 @@ void Comparison::CompareAll() {
         const std::string targetPath = TargetPathOf(entry);
         ShowProgress(targetPath);
         if (IsFolderEntry(entry)) {
-            if (!FolderExists(targetPath)) {
+            if (!program_.engine.target.IsFolder(targetPath)) {
                 TakeForCopy(entry, true);
             }
         } else {
             ++compared_;
-            const TargetFacts target = LookUpTarget(targetPath);
+            const TargetFacts target = LookUpTarget(program_.engine.target, targetPath);
             Report(Judge(entry, targetPath, target), entry, targetPath, target);
         }
         if (PollPauseAbort(program_)) {
@@ -262,7 +269,7 @@ void DetectChanges(Program& program, const std::string& sourceRoot, const std::s
     stats.changedFiles = 0;
     stats.targetFiles = 0;
     Comparison comparison(program, sourceRoot, targetRoot, fingerprintMethod);
-    stats.targetFiles = CountFiles(targetRoot);
+    stats.targetFiles = CountTargetFiles(program, sourceRoot, targetRoot);
     ShowCount(program, StatField::TargetFiles, stats.targetFiles);
     if (WindowMode(program)) {
         program.display->SetStatusText(0, "Vergleiche...");

@@ -108,7 +108,7 @@ bool WriteInPlace(Program& program, ReplacementFile& output, const std::string& 
                   std::int64_t length) {
     const WriteFailure failure = output.Failure();
     if ((failure != WriteFailure::NoPermission && failure != WriteFailure::NoRoom) ||
-        !output.OpenInPlace(target, length)) {
+        !output.OpenInPlace(program.engine.target, target, length)) {
         return false;
     }
     program.log.Debug("Schreibe Zieldatei direkt (kein Platz/keine Rechte für temporäre Datei): '" +
@@ -118,7 +118,8 @@ bool WriteInPlace(Program& program, ReplacementFile& output, const std::string& 
 
 int CopyInto(Program& program, InputFile& input, ReplacementFile& output, const std::string& target,
              const CopyProgress& progress) {
-    if (!output.Create(target) && !WriteInPlace(program, output, target, input.Length())) {
+    if (!output.Create(program.engine.target, target) &&
+        !WriteInPlace(program, output, target, input.Length())) {
         return kCopyTargetNotCreated;
     }
     const int result = CopyContent(program, input, output, progress);

@@ -23,13 +23,14 @@ constexpr std::size_t kCopyBlockSize = 1024 * 1024;
 
 using CopyProgress = std::function<void(int percent)>;
 
-// Copies source to target through a buffer of its own. The new content goes into a
-// temporary file beside the target, which takes the source's dates (the UTC_Time hours
-// added to the modification date), attributes and, as root, owner, and replaces the target
-// only when every byte is written; on any other result the old target stays as it was.
-// Without permission or room for the temporary file the content is written over the
-// existing target, when it fits there. A source that changed while it was copied leaves
-// the copy with the time of the write. bytesCopied receives the new target's length.
+// Copies source to target (a path in the job's target tree) through a buffer of its own.
+// The new content goes into a temporary file beside the target, which takes the source's
+// dates (the UTC_Time hours added to the modification date), attributes and, as root,
+// owner, and replaces the target only when every byte is written; on any other result the
+// old target stays as it was. Without permission or room for the temporary file the
+// content is written over the existing target, when it fits there. A source that changed
+// while it was copied leaves the copy with the time of the write. bytesCopied receives the
+// new target's length.
 int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
                      const CopyProgress& progress, std::int64_t* bytesCopied = nullptr);
 

@@ -5,6 +5,7 @@
 #include "platform/DiskSpace.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
 #include "run/PauseAbort.h"
 #include "run/Program.h"
@@ -151,6 +152,7 @@ void CopyRun::Refresh() {
 
 void CopyRun::CreateFolders(const FileEntry& entry) {
     const std::string relative = entry.path.substr(sourceRoot_.size());
+    TargetTree& tree = program_.engine.target;
     std::string built;
     std::size_t start = 0;
     while (start < relative.size()) {
@@ -160,11 +162,11 @@ void CopyRun::CreateFolders(const FileEntry& entry) {
         }
         const std::string component = relative.substr(start, end - start);
         const std::string folder = targetRoot_ + built + component;
-        if (!component.empty() && !FolderExists(folder)) {
-            if (CreateFolder(folder)) {
+        if (!component.empty() && !tree.IsFolder(folder)) {
+            if (tree.MakeFolder(folder)) {
                 ++stats_.foldersCreated;
-                SetFileAttributes(folder, entry.attributes);
-                SetModificationDate(folder, entry.modified + settings_.UTC_Time * 3600);
+                tree.StampFolder(folder, entry.attributes,
+                                 entry.modified + settings_.UTC_Time * 3600);
                 program_.log.WriteLog("Ordner angelegt: '" + folder + "'");
                 AddChangeRow(program_, "|Ordner nicht vorhanden|" + folder);
             } else {
@@ -194,10 +196,11 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
     if (window) {
         program_.display->SetFileStatus(ShortenPath(target, 60));
     }
+    TargetTree& tree = program_.engine.target;
     DirEntry existing;
-    if (!entry.targetMissing && LookupPath(target, existing) == LookupResult::Found &&
+    if (!entry.targetMissing && tree.Lookup(target, existing) == LookupResult::Found &&
         existing.kind == EntryKind::File && (existing.attributes & kAttributeReadOnly) != 0 &&
-        !SetFileAttributes(target, kAttributeNormal)) {
+        !tree.MakeWritable(target)) {
         program_.log.WriteLog("!!! FEHLER BEIM LÖSCHEN DES READONLY-ATTRIBUTES FÜR '" + target +
                               "'");
         AddChangeRow(program_, "|ATTRIBUTFEHLER|" + target);
@@ -222,7 +225,7 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
     }
     program_.log.WriteLog("! PROBLEM BEIM KOPIEREN, STARTE 2.VERSUCH: '" + source + "' -> '" +
                           target + "'");
-    if (SystemCopyFile(source, target)) {
+    if (SystemCopyFile(tree, source, target)) {
         program_.log.WriteLog("! DATEI ERFOLGREICH KOPIERT: '" + source + "' -> '" + target + "'");
         return;
     }

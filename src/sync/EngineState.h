@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/TargetTree.h"
 #include "sync/FileEntry.h"
 #include "sync/JobStats.h"
 
@@ -17,6 +18,8 @@ struct EngineState {
     std::int32_t jobNumber = 0;   // 1 for the first active job of the run
     std::int32_t activeJobs = 0;  // counted by the run's validation
     std::string jobTitle;         // the running job's title, for its change rows
+    // The running job's target: every phase reaches the target through it.
+    TargetTree target;
     // Problems the statistics have no line for (a folder that could not be created, a
     // job that could not run); they still make the run end with status 1.
     std::int32_t otherProblems = 0;

@@ -26,11 +26,8 @@ void AppendSample(std::string& text, InputFile& file, std::int64_t position) {
     text += kHex[value & 0xF];
 }
 
-}  // namespace
-
-std::string QsmFingerprint(const std::string& path, int sampleParameter) {
-    InputFile file;
-    if (!file.Open(path)) {
+std::string QsmOf(InputFile& file, int sampleParameter) {
+    if (!file.IsOpen()) {
         return std::string();
     }
     const std::int64_t length = file.Length();
@@ -51,9 +48,8 @@ std::string QsmFingerprint(const std::string& path, int sampleParameter) {
     return text;
 }
 
-std::uint32_t Crc32Fingerprint(const std::string& path) {
-    InputFile file;
-    if (!file.Open(path) || file.Length() == 0) {
+std::uint32_t Crc32Of(InputFile& file) {
+    if (!file.IsOpen() || file.Length() == 0) {
         return 0;
     }
     std::vector<unsigned char> buffer(kReadBlock);
@@ -73,13 +69,8 @@ std::uint32_t Crc32Fingerprint(const std::string& path) {
     return static_cast<std::uint32_t>(crc);
 }
 
-std::string Crc32Text(std::uint32_t crc) {
-    return std::to_string(static_cast<std::int32_t>(crc));
-}
-
-std::string Md5Fingerprint(const std::string& path) {
-    InputFile file;
-    if (!file.Open(path)) {
+std::string Md5Of(InputFile& file) {
+    if (!file.IsOpen()) {
         return std::string();
     }
     const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(),
@@ -106,17 +97,47 @@ std::string Md5Fingerprint(const std::string& path) {
     return text;
 }
 
-std::string FingerprintText(int method, const std::string& path) {
+}  // namespace
+
+std::string QsmFingerprint(const std::string& path, int sampleParameter) {
+    InputFile file;
+    file.Open(path);
+    return QsmOf(file, sampleParameter);
+}
+
+std::uint32_t Crc32Fingerprint(const std::string& path) {
+    InputFile file;
+    file.Open(path);
+    return Crc32Of(file);
+}
+
+std::string Crc32Text(std::uint32_t crc) {
+    return std::to_string(static_cast<std::int32_t>(crc));
+}
+
+std::string Md5Fingerprint(const std::string& path) {
+    InputFile file;
+    file.Open(path);
+    return Md5Of(file);
+}
+
+std::string FingerprintText(int method, InputFile& file) {
     switch (method) {
         case 1:
-            return QsmFingerprint(path, 4);
+            return QsmOf(file, 4);
         case 2:
-            return Crc32Text(Crc32Fingerprint(path));
+            return Crc32Text(Crc32Of(file));
         case 3:
-            return Md5Fingerprint(path);
+            return Md5Of(file);
         default:
             return std::string();
     }
+}
+
+std::string FingerprintText(int method, const std::string& path) {
+    InputFile file;
+    file.Open(path);
+    return FingerprintText(method, file);
 }
 
 }  // namespace quorvex

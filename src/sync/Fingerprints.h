@@ -5,6 +5,8 @@
 
 namespace quorvex {
 
+class InputFile;
+
 // Content fingerprints. None reports an error: a file that cannot be read gives the
 // empty text (QSM, MD5) or 0 (CRC-32), which compares like any other value.
 //
@@ -29,5 +31,7 @@ std::string Md5Fingerprint(const std::string& path);
 
 // The fingerprint text of one of the methods 1 (QSM), 2 (CRC-32) or 3 (MD5).
 std::string FingerprintText(int method, const std::string& path);
+// The same for a file opened already; a file that is not open reads as unreadable.
+std::string FingerprintText(int method, InputFile& file);
 
 }  // namespace quorvex

@@ -3,9 +3,9 @@
 #include "config/ProductInfo.h"
 #include "config/SyncJob.h"
 #include "platform/DirectoryListing.h"
-#include "platform/FileSystem.h"
 #include "platform/FolderIdentity.h"
 #include "platform/Paths.h"
+#include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
 #include "run/PauseAbort.h"
 #include "run/Program.h"
@@ -21,9 +21,9 @@ namespace quorvex {
 namespace {
 
 // A folder the job needs is gone: one log line, a message in window mode, no job.
-bool FolderMissing(Program& program, const std::string& folder, const std::string& logText,
-                   const std::string& messageText) {
-    if (FolderExists(folder)) {
+bool FolderMissing(Program& program, const std::string& folder, bool present,
+                   const std::string& logText, const std::string& messageText) {
+    if (present) {
         return false;
     }
     program.log.WriteLog(logText + folder);
@@ -68,7 +68,7 @@ void WriteJobHeader(Program& program, const SyncJob& job) {
 std::string MakeDateFolder(Program& program, const std::string& targetRoot) {
     const std::string name =
         FormatDate(program.settings.DateFileMask, CurrentDateValue()) + kPathSeparator;
-    if (CreateFolder(targetRoot + name)) {
+    if (program.engine.target.MakeFolder(targetRoot + name)) {
         program.log.WriteLog("DATUMSORDNER AUF ZIEL ERSTELLT: " + name);
         return targetRoot + name;
     }
@@ -107,16 +107,16 @@ Ticks ReadSource(Program& program, const SyncJob& job, const std::string& source
     return readEnd;
 }
 
-}  // namespace
-
-int RunJob(Program& program, const SyncJob& job) {
+int RunPhases(Program& program, const SyncJob& job) {
     const Ticks jobStart = TickCount();
     EngineState& engine = program.engine;
     engine.stats = JobStats();
     engine.jobTitle = job.Title;
-    if (FolderMissing(program, job.Target, "FEHLER: Ziel-Verzeichnis existiert nicht (mehr): ",
+    if (FolderMissing(program, job.Target, engine.target.Open(job.Target),
+                      "FEHLER: Ziel-Verzeichnis existiert nicht (mehr): ",
                       "Ziel Verzeichnis existiert nicht (mehr):\r\n\r\n") ||
-        FolderMissing(program, job.Source, "FEHLER: Quell-Verzeichnis existiert nicht (mehr): ",
+        FolderMissing(program, job.Source, FolderExists(job.Source),
+                      "FEHLER: Quell-Verzeichnis existiert nicht (mehr): ",
                       "Quell Verzeichnis existiert nicht (mehr):\r\n\r\n")) {
         return 0;
     }
@@ -141,6 +141,14 @@ int RunJob(Program& program, const SyncJob& job) {
     engine.stats.jobTime = TicksSince(jobStart, TickCount());
     WriteStatisticsBlock(program);
     return 1;
+}
+
+}  // namespace
+
+int RunJob(Program& program, const SyncJob& job) {
+    const int ran = RunPhases(program, job);
+    program.engine.target.Close();
+    return ran;
 }
 
 }  // namespace quorvex

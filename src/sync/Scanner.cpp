@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "platform/DirectoryListing.h"
-#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/TextCase.h"
 #include "run/PauseAbort.h"
@@ -19,6 +18,7 @@ struct ScanRequest {
     std::string upperFilter;
     bool includeSubFolders;
     std::optional<StatField> countField;
+    const FolderLister& list;
 };
 
 // A folder that cannot be read or a link that leads nowhere keeps its target copy (only a
@@ -48,7 +48,9 @@ bool ListFolder(Program& program, const std::string& root, const ScanRequest& re
 
 void ScanFolder(Program& program, const std::string& root, const ScanRequest& request) {
     std::vector<DirEntry> entries;
-    if (!ListFolder(program, root, request, entries)) {
+    const bool listed =
+        request.list ? request.list(root, entries) : ListFolder(program, root, request, entries);
+    if (!listed) {
         return;
     }
     EngineState& engine = program.engine;
@@ -84,27 +86,11 @@ void ScanFolder(Program& program, const std::string& root, const ScanRequest& re
 }  // namespace
 
 std::int32_t ScanDirectory(Program& program, const std::string& root, const std::string& filter,
-                           bool includeSubFolders, std::optional<StatField> countField) {
-    const ScanRequest request{UpperCaseAnsi(filter), includeSubFolders, countField};
+                           bool includeSubFolders, std::optional<StatField> countField,
+                           const FolderLister& list) {
+    const ScanRequest request{UpperCaseAnsi(filter), includeSubFolders, countField, list};
     ScanFolder(program, WithTrailingSeparator(root), request);
     return program.engine.counters.filesTaken;
-}
-
-std::int32_t CountFiles(const std::string& folder) {
-    std::vector<NamedKind> entries;
-    if (!ListEntryKinds(folder, entries)) {
-        return 0;
-    }
-    std::int32_t count = 0;
-    const std::string base = WithTrailingSeparator(folder);
-    for (const NamedKind& entry : entries) {
-        if (entry.kind == EntryKind::File) {
-            ++count;
-        } else if (entry.kind == EntryKind::Folder) {
-            count += CountFiles(base + entry.name);
-        }
-    }
-    return count;
 }
 
 }  // namespace quorvex

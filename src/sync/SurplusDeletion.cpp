@@ -2,13 +2,15 @@
 
 #include "config/ProductInfo.h"
 #include "platform/DirectoryListing.h"
-#include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/TargetTree.h"
+#include "platform/TextCase.h"
 #include "platform/TextFormat.h"
 #include "run/PauseAbort.h"
 #include "run/Program.h"
 #include "sync/JobDisplay.h"
 #include "sync/Scanner.h"
+#include "sync/TargetListing.h"
 
 namespace quorvex {
 
@@ -32,9 +34,9 @@ SourceSide LookUpSource(const std::string& path) {
     return info.kind == EntryKind::Folder ? SourceSide::Folder : SourceSide::OtherKind;
 }
 
-EntryKind TargetKind(const std::string& path, std::int32_t& attributes) {
+EntryKind TargetKind(TargetTree& tree, const std::string& path, std::int32_t& attributes) {
     DirEntry info;
-    if (LookupPath(WithoutTrailingSeparators(path), info) != LookupResult::Found) {
+    if (tree.Lookup(path, info) != LookupResult::Found) {
         return EntryKind::Other;
     }
     attributes = info.attributes;
@@ -65,12 +67,20 @@ bool MayEmptyTarget(Program& program, const std::string& sourceRoot) {
     return false;
 }
 
+// The folder part (ending with the separator) and the name of a path.
+std::pair<std::string, std::string> SplitLast(const std::string& path) {
+    const std::string trimmed = WithoutTrailingSeparators(path);
+    const std::size_t cut = trimmed.rfind(kPathSeparator) + 1;
+    return {trimmed.substr(0, cut), trimmed.substr(cut)};
+}
+
 class Deletion {
   public:
     Deletion(Program& program, const std::string& sourceRoot, const FolderIdentity& scannedSource,
              const std::string& targetRoot)
         : program_(program),
           stats_(program.engine.stats),
+          tree_(program.engine.target),
           sourceRoot_(sourceRoot),
           scannedSource_(scannedSource),
           targetRoot_(targetRoot),
@@ -84,10 +94,13 @@ class Deletion {
     bool SourceStillTheScannedFolder();
     void JudgeFolder(const std::string& path, const std::string& sourcePath);
     void JudgeFile(const std::string& path, const std::string& sourcePath);
+    bool TakeSourceName(const std::string& path, const std::string& sourcePath, bool folder);
+    void MoveEntriesBelow(const std::string& oldFolder, const std::string& newFolder);
     void Refresh(const std::string& path);
 
     Program& program_;
     JobStats& stats_;
+    TargetTree& tree_;
     const std::string& sourceRoot_;
     const FolderIdentity scannedSource_;
     const std::string& targetRoot_;
@@ -99,6 +112,9 @@ class Deletion {
     // is touched.
     std::string protectedFolder_;
     bool sourceLost_ = false;
+    // The source folder listed last for a name that differs only in case.
+    std::string listedFolder_;
+    std::vector<DirEntry> listed_;
 };
 
 // A "missing" answer counts only while the source root is still the folder the scan read:
@@ -151,11 +167,12 @@ void Deletion::JudgeFolder(const std::string& path, const std::string& sourcePat
         return;
     }
     std::int32_t attributes = 0;
-    if (source == SourceSide::Folder || TargetKind(path, attributes) != EntryKind::Folder ||
-        (source == SourceSide::Missing && !SourceStillTheScannedFolder())) {
+    if (source == SourceSide::Folder || TargetKind(tree_, path, attributes) != EntryKind::Folder ||
+        (source == SourceSide::Missing && !SourceStillTheScannedFolder()) ||
+        (source == SourceSide::Missing && TakeSourceName(path, sourcePath, true))) {
         return;
     }
-    if (RemoveFolderTree(path)) {
+    if (tree_.RemoveFolderTree(path)) {
         program_.log.WriteLog("Ordner gelöscht: '" + path + "'");
         ++stats_.foldersDeleted;
         AddChangeRow(program_, "|Quelle fehlt|" + path);
@@ -167,17 +184,22 @@ void Deletion::JudgeFolder(const std::string& path, const std::string& sourcePat
 void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath) {
     const SourceSide source = LookUpSource(sourcePath);
     std::int32_t attributes = 0;
+    const EntryKind kind = TargetKind(tree_, path, attributes);
+    // A link is removed itself, whatever it points to; only a file may be renamed.
     if (source == SourceSide::File || source == SourceSide::Unknown ||
-        source == SourceSide::OtherKind || TargetKind(path, attributes) != EntryKind::File ||
-        (source == SourceSide::Missing && !SourceStillTheScannedFolder())) {
+        source == SourceSide::OtherKind || (kind != EntryKind::File && kind != EntryKind::Link) ||
+        (source == SourceSide::Missing && !SourceStillTheScannedFolder()) ||
+        (source == SourceSide::Missing && kind == EntryKind::File &&
+         TakeSourceName(path, sourcePath, false))) {
         return;
     }
     RunLog& log = program_.log;
-    if ((attributes & kAttributeReadOnly) != 0 && !SetFileAttributes(path, kAttributeNormal)) {
+    if (kind == EntryKind::File && (attributes & kAttributeReadOnly) != 0 &&
+        !tree_.MakeWritable(path)) {
         log.WriteLog("!!! FEHLER BEIM LÖSCHEN DES READONLY-ATTRIBUTES FÜR '" + path + "'");
         AddChangeRow(program_, "|Attributfehler|" + path);
     }
-    if (DeleteFile(path)) {
+    if (tree_.Remove(path)) {
         ++stats_.filesDeleted;
         log.WriteLog("Datei gelöscht '" + path + "'");
         AddChangeRow(program_, "|Quelle fehlt|" + path);
@@ -187,6 +209,50 @@ void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath)
         log.WriteLog("!!! FEHLER BEI DATEI LÖSCHEN '" + path + "'");
         ShowCount(program_, StatField::DeleteErrors, stats_.deleteErrors);
         AddChangeRow(program_, "|Löschfehler|" + path);
+    }
+}
+
+// On a target that sees names without case (vfat, exFAT, casefold folders) a source entry
+// renamed only in case still finds its old target entry: that entry takes the source's
+// name instead of being deleted, so the copy is not missing until the next run. True when
+// the entry is such a one; it is then never deleted, also when the rename fails.
+bool Deletion::TakeSourceName(const std::string& path, const std::string& sourcePath, bool folder) {
+    const auto [targetFolder, name] = SplitLast(path);
+    const std::string sourceFolder = SplitLast(sourcePath).first;
+    if (sourceFolder != listedFolder_) {
+        ListDirectory(sourceFolder, listed_);
+        listedFolder_ = sourceFolder;
+    }
+    const std::string ending = folder ? std::string(1, kPathSeparator) : std::string();
+    for (const DirEntry& sibling : listed_) {
+        const std::string newPath = targetFolder + sibling.name + ending;
+        if (sibling.name == name || !EqualsIgnoringCase(sibling.name, name) ||
+            (sibling.kind == EntryKind::Folder) != folder || !tree_.SameEntry(path, newPath)) {
+            continue;
+        }
+        const std::string oldPath = path;
+        if (!tree_.Rename(oldPath, sibling.name)) {
+            program_.log.WriteLog("!!! FEHLER BEIM UMBENENNEN: '" + oldPath + "' -> '" + newPath +
+                                  "'");
+            ++program_.engine.otherProblems;
+            return true;
+        }
+        program_.log.WriteLog((folder ? "Ordner umbenannt: '" : "Datei umbenannt: '") + oldPath +
+                              "' -> '" + newPath + "'");
+        if (folder) {
+            MoveEntriesBelow(oldPath, newPath);
+        }
+        return true;
+    }
+    return false;
+}
+
+// The entries still to judge below a renamed folder follow it to its new name.
+void Deletion::MoveEntriesBelow(const std::string& oldFolder, const std::string& newFolder) {
+    for (FileEntry& entry : program_.engine.scanList) {
+        if (StartsWith(entry.path, oldFolder)) {
+            entry.path = newFolder + entry.path.substr(oldFolder.size());
+        }
     }
 }
 
@@ -217,8 +283,8 @@ void Deletion::DeleteAll() {
     }
 }
 
-void ReadTarget(Program& program, const std::string& targetRoot, bool includeSubFolders,
-                Ticks phaseStart) {
+void ReadTarget(Program& program, const std::string& sourceRoot, const std::string& targetRoot,
+                bool includeSubFolders, Ticks phaseStart) {
     EngineState& engine = program.engine;
     RunLog& log = program.log;
     log.WriteLog("### LESE ZIEL-ORDNER: '" + targetRoot + "'");
@@ -228,8 +294,12 @@ void ReadTarget(Program& program, const std::string& targetRoot, bool includeSub
     }
     engine.scanList.clear();
     engine.counters = ScanCounters();
+    const FolderLister list = [&program, &sourceRoot, &targetRoot](const std::string& folder,
+                                                                   std::vector<DirEntry>& entries) {
+        return ListTargetFolder(program, sourceRoot, targetRoot, folder, entries);
+    };
     const std::int32_t taken =
-        ScanDirectory(program, targetRoot, "", includeSubFolders, StatField::TargetFiles);
+        ScanDirectory(program, targetRoot, "", includeSubFolders, StatField::TargetFiles, list);
     log.WriteLog("Ordner: " + std::to_string(engine.counters.foldersSeen) +
                  ", Dateien: " + std::to_string(engine.counters.filesSeen));
     if (WindowMode(program)) {
@@ -249,7 +319,7 @@ void DeleteSurplus(Program& program, const std::string& sourceRoot,
                    const FolderIdentity& scannedSource, const std::string& targetRoot,
                    bool includeSubFolders) {
     const Ticks phaseStart = TickCount();
-    ReadTarget(program, targetRoot, includeSubFolders, phaseStart);
+    ReadTarget(program, sourceRoot, targetRoot, includeSubFolders, phaseStart);
     if (program.settings.Systray == 1) {
         program.display->SetTrayTooltip("Lösche überflüssige Dateien auf Ziel...");
     }

@@ -92,9 +92,9 @@ std::string MakeDeepChain(const std::string& root, int levels, const std::string
 }
 
 // Paths longer than the system's limit (4096 bytes) cannot be named in one call. The
-// engine works with whole paths, so it copes up to that limit and fails safely beyond
-// it: what lies deeper is neither copied nor deleted, and the files right at the limit
-// are reported as copy errors.
+// source is read by whole paths, so what lies deeper is neither copied nor deleted, and
+// the run reports the folder it could not read; the target is reached folder by folder,
+// so every file the source read found arrives.
 TEST_F(AwkwardNamesTest, TreeDeeperThanThePathLimitLosesNothing) {
     const std::string name(200, 'd');
     const std::string chain = MakeDeepChain(src, 30, name, "level ");
@@ -107,6 +107,13 @@ TEST_F(AwkwardNamesTest, TreeDeeperThanThePathLimitLosesNothing) {
     const test::ProcessResult result = MirrorAsRoot();
 
     EXPECT_EQ(result.exitStatus, 1) << result.err;
+    const std::vector<std::string> log = Log();
+    EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                            [](const std::string& line) {
+                                return line.rfind("!!! FEHLER: Ordner nicht lesbar: '", 0) == 0 &&
+                                       line.find("' (File name too long)") != std::string::npos;
+                            }),
+              1);
     const test::TreeContents source = test::ReadTree(src);
     const test::TreeContents target = test::ReadTree(dst);
     EXPECT_EQ(target.count(name + "/surplus.txt"), 0u);

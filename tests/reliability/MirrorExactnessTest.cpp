@@ -52,8 +52,8 @@ TEST_F(MirrorExactnessTest, WithoutMirrorTheFolderStaysAndTheCopyFails) {
     EXPECT_EQ(LogSection(Log(), "### KOPIEREN:", "")[3], "\t-4: Konnte Zieldatei nicht erstellen");
 }
 
-// Links inside a surplus folder are removed as links: what they point to stays, also
-// outside the target.
+// Links inside a surplus folder are removed as links, and a surplus link is deleted like
+// a file: what they point to stays, also outside the target.
 TEST_F(MirrorExactnessTest, SurplusFoldersAreRemovedWithoutFollowingLinks) {
     const std::string outside = dir / "outside/";
     test::MakeFolder(outside + "folder");
@@ -71,11 +71,11 @@ TEST_F(MirrorExactnessTest, SurplusFoldersAreRemovedWithoutFollowingLinks) {
 
     EXPECT_EQ(test::ReadTree(outside), outsideBefore);
     EXPECT_FALSE(test::PathExists(dst + "old"));
-    EXPECT_EQ(LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),
-              (Lines{"### LÖSCHEN:", "Ordner gelöscht: '" + dst + "old/'",
-                     "### LÖSCHEN (0) DAUERTE: <time>", ""}));
-    // A link to a folder is never listed, so it is neither entered nor judged.
-    EXPECT_TRUE(test::PathExists(dst + "root-link"));
+    EXPECT_EQ(
+        LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),
+        (Lines{"### LÖSCHEN:", "Ordner gelöscht: '" + dst + "old/'",
+               "Datei gelöscht '" + dst + "root-link'", "### LÖSCHEN (1) DAUERTE: <time>", ""}));
+    EXPECT_EQ(test::ReadTree(dst), (test::TreeContents{{"kept", "<folder>"}}));
 }
 
 // Surplus is what the source on disk lacks, not what the filter left out of the job.

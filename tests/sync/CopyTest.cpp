@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,6 +45,7 @@ class CopyTest : public ::testing::Test {
     CopyTest() {
         test::MakeFolder(src);
         test::MakeFolder(dst);
+        test.program.engine.target.Open(dst);
     }
     int Copy(const std::string& from, const std::string& to) {
         return CopyFileBuffered(test.program, from, to, nullptr);
@@ -280,6 +282,8 @@ TEST_P(InPlaceFallbackTest, WritesOverTheTargetOnlyWhereThatIsSafe) {
         if (const int entered = GetParam().enter(dst); entered != 0) {
             return entered;
         }
+        // The job opens its target when it starts, which is now: after the mount.
+        test.program.engine.target.Open(dst);
         const int code = Copy(src + "new", dst + "t");
         const Lines log = test.LogLines();
         const bool logged =
@@ -305,6 +309,49 @@ INSTANTIATE_TEST_SUITE_P(
         InPlaceCase{"SymbolicLinkTarget", LockedFolderSymbolicLink, "-4 old |real t |"},
         InPlaceCase{"NoRoomBesideTheOldVersion", SmallFileSystem, "1 new |t | logged"}),
     [](const ::testing::TestParamInfo<InPlaceCase>& info) { return info.param.name; });
+
+// A killed run leaves its temporary file behind; the next run removes it in either mode,
+// but never one a live writer still holds, never one the source has, and never counts or
+// logs either as a target file.
+TEST_F(CopyTest, TemporaryFilesOfAKilledRunGoOnesBeingWrittenStay) {
+    for (const bool mirror : {false, true}) {
+        SCOPED_TRACE(mirror ? "mirror" : "copy only");
+        test::TempDir run;
+        const std::string from = run / "src/";
+        const std::string to = run / "dst/";
+        test::MakeFolder(from + "sub");
+        test::MakeFolder(to + "sub");
+        test::WriteFile(from + "a.txt", "a");
+        test::WriteFile(from + ".quorvex-Source", "the source's own");
+        test::WriteFile(to + ".quorvex-Source", "old");
+        test::WriteFile(to + ".quorvex-Stale1", "killed");
+        test::WriteFile(to + "sub/.quorvex-Deep99", "killed");
+        test::WriteFile(to + ".quorvex-Held22", "being written");
+        test::WriteFile(to + ".quorvex-Longer7", "an ordinary file");
+        const int writer = open((to + ".quorvex-Held22").c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(flock(writer, LOCK_EX), 0);
+        test::TestProgram runner;
+        runner.program.engine.jobNumber = 1;
+        SyncJob& job = runner.AddJob(from, to);
+        job.DeleteFiles = mirror ? 1 : 0;
+
+        EXPECT_EQ(RunJob(runner.program, job), 1);
+        close(writer);
+
+        EXPECT_FALSE(test::PathExists(to + ".quorvex-Stale1"));
+        EXPECT_FALSE(test::PathExists(to + "sub/.quorvex-Deep99"));
+        EXPECT_EQ(test::ReadFile(to + ".quorvex-Held22"), "being written");
+        EXPECT_EQ(test::ReadFile(to + ".quorvex-Source"), "the source's own");
+        EXPECT_EQ(test::PathExists(to + ".quorvex-Longer7"), !mirror);
+        EXPECT_EQ(runner.program.engine.stats.targetFiles, 2);
+        const Lines log = runner.LogLines();
+        const Lines deleted = test::LogSection(log, "### LÖSCHEN:", "### KOPIEREN:");
+        EXPECT_EQ(deleted.size(), mirror ? 4u : 0u);
+        if (mirror) {
+            EXPECT_EQ(deleted[1], "Datei gelöscht '" + to + ".quorvex-Longer7'");
+        }
+    }
+}
 
 }  // namespace
 }  // namespace quorvex

@@ -4,6 +4,7 @@
 
 #include "support/TempDir.h"
 #include "support/TestProgram.h"
+#include "sync/TargetListing.h"
 
 namespace quorvex {
 namespace {
@@ -81,10 +82,11 @@ TEST_F(ScannerTest, AbortStopsEveryLevelAtItsNextEntry) {
     EXPECT_EQ(program.settings.AbortRequested, 1);
 }
 
-TEST_F(ScannerTest, CountFilesCountsTheWholeTree) {
-    EXPECT_EQ(CountFiles(dir.path()), 4);
-    EXPECT_EQ(CountFiles(dir / "zempty"), 0);
-    EXPECT_EQ(CountFiles(dir / "missing"), 0);
+TEST_F(ScannerTest, TargetFilesCountTheWholeTree) {
+    ASSERT_TRUE(program.engine.target.Open(dir.path()));
+    EXPECT_EQ(CountTargetFiles(program, dir.path(), dir.path()), 4);
+    EXPECT_EQ(CountTargetFiles(program, dir.path(), dir / "zempty/"), 0);
+    EXPECT_EQ(CountTargetFiles(program, dir.path(), dir / "missing/"), 0);
 }
 
 }  // namespace
