@@ -140,6 +140,7 @@ std::vector<OptionRow> BuildTable() {
     constexpr OptionKind kText = OptionKind::Text;
     constexpr OptionKind kFolder = OptionKind::Folder;
     return {
+        // Stored in the INI file, in its order.
         Flag("-nolog", "Logging", &Settings::Logging, 0),
         Flag("-securelog", "SecureLog", &Settings::SecureLog, 1),
         Flag(nullptr, "AutoExit", &Settings::AutoExit, 0),
@@ -161,6 +162,7 @@ std::vector<OptionRow> BuildTable() {
         Flag("-noattributecheck", "FileCheck_Attribute", &Settings::FileCheck_Attribute, 0),
         Flag("-noexistcheck", "Filecheck_Exist", &Settings::Filecheck_Exist, 0),
 
+        // Switches of this run only.
         WithActions(Flag("-debug", nullptr, &Settings::DebugMode, 1), ApplyDebug, nullptr),
         Text(kFolder, "-s", nullptr, &Settings::CmdSource),
         Text(kFolder, "-d", nullptr, &Settings::CmdTarget),
