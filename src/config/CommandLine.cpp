@@ -1,11 +1,7 @@
 #include "config/CommandLine.h"
 
-#include <functional>
-
-#include "platform/DateTime.h"
-#include "platform/Paths.h"
+#include "config/OptionTable.h"
 #include "platform/TextCase.h"
-#include "platform/TextFormat.h"
 
 namespace quorvex {
 
@@ -24,106 +20,15 @@ class ArgumentReader {
     std::size_t position_ = 0;
 };
 
-struct ParseState {
-    Settings& settings;
-    RunLog& log;
-    UserDialogs& dialogs;
-    ArgumentReader& reader;
-};
-
-using SwitchAction = std::function<void(ParseState&)>;
-
-struct Switch {
-    const char* name;
-    SwitchAction apply;
-};
-
-SwitchAction SetFlag(YesNo Settings::*field, YesNo value) {
-    return [field, value](ParseState& state) { state.settings.*field = value; };
-}
-
-SwitchAction SetChecksum(std::uint8_t method) {
-    return [method](ParseState& state) { state.settings.DefaultFileCheckSum = method; };
-}
-
-void ApplyLongTerm(ParseState& state) {
-    const std::int32_t minutes = LeadingInteger(state.reader.Take());
-    if (minutes > 0) {
-        state.settings.LongTermMinutes = minutes;
-        state.settings.LongTerm = 1;
-    }
-}
-
-void ApplyPriority(ParseState& state) {
-    const std::string value = LowerCaseLatin1(state.reader.Take());
-    if (value == "low") {
-        state.settings.Priority = kPriorityLow;
-    } else if (value == "high") {
-        state.settings.Priority = kPriorityHigh;
-    } else if (value == "real") {
-        state.settings.Priority = kPriorityRealtime;
-    }
-}
-
-void ApplyNoWindow(ParseState& state) {
-    if (!state.settings.CmdSource.empty() && !state.settings.CmdTarget.empty()) {
-        state.settings.WindowHidden = 1;
-        state.settings.ExitAfterRun = 1;
+// A flag takes no value; a text or folder switch takes the next argument. Integer switches
+// all have an action of their own.
+void ApplyByKind(const OptionRow& row, SwitchContext& context) {
+    Settings& settings = context.settings;
+    if (row.kind == OptionKind::Flag) {
+        settings.*row.flag = row.switchValue;
     } else {
-        state.dialogs.ShowMessage("Quell- oder Zielordner fehlt!", "Quorvex", MessageIcon::Error);
+        settings.*row.text = KeptText(row.kind, context.takeValue());
     }
-}
-
-void ApplyLogFolder(ParseState& state) {
-    const std::string folder = state.reader.Take();
-    state.settings.LogfileDir = folder.empty() ? folder : WithTrailingSeparator(folder);
-}
-
-// In the order in which they are compared.
-const std::vector<Switch>& SwitchTable() {
-    static const std::vector<Switch> table = {
-        {"-debug",
-         [](ParseState& s) {
-             s.settings.DebugMode = 1;
-             s.log.Debug("Programm geladen, Debug-Mode gestartet");
-         }},
-        {"-s",
-         [](ParseState& s) { s.settings.CmdSource = WithTrailingSeparator(s.reader.Take()); }},
-        {"-d",
-         [](ParseState& s) { s.settings.CmdTarget = WithTrailingSeparator(s.reader.Take()); }},
-        {"-incl", [](ParseState& s) { s.settings.CmdExtentions = s.reader.Take(); }},
-        {"-excl", [](ParseState& s) { s.settings.CmdExtentions = "!" + s.reader.Take(); }},
-        {"-nosubs", SetFlag(&Settings::DefaultSubDirs, 0)},
-        {"-nosub", SetFlag(&Settings::DefaultSubDirs, 0)},
-        {"-nolog", SetFlag(&Settings::Logging, 0)},
-        {"-nodatecheck", SetFlag(&Settings::FileCheck_Date, 0)},
-        {"-noattributecheck", SetFlag(&Settings::FileCheck_Attribute, 0)},
-        {"-noexistcheck", SetFlag(&Settings::Filecheck_Exist, 0)},
-        {"-createdir", SetFlag(&Settings::DefaultCreateTargetSubDirs, 1)},
-        {"-securelog", SetFlag(&Settings::SecureLog, 1)},
-        {"-l", ApplyLongTerm},
-        {"-history", SetFlag(&Settings::LogfileNo, 1)},
-        {"-down", SetFlag(&Settings::Shutdown, 1)},
-        {"-md5", SetChecksum(3)},
-        {"-crc", SetChecksum(2)},
-        {"-qsm", SetChecksum(1)},
-        {"-utc", [](ParseState& s) { s.settings.UTC_Time = TimeZoneStateCode(); }},
-        {"-logdir", ApplyLogFolder},
-        {"-nospacecheck", SetFlag(&Settings::CheckTargetSpace, 0)},
-        {"-lock", SetFlag(&Settings::LockWorkStation, 1)},
-        {"-minimize", SetFlag(&Settings::AutoMinimize, 1)},
-        {"-nostats", SetFlag(&Settings::ShowStatistics, 0)},
-        {"-nostat", SetFlag(&Settings::ShowStatistics, 0)},
-        {"-prio", ApplyPriority},
-        {"-pri", ApplyPriority},
-        {"-nowin", ApplyNoWindow},
-        {"-tray", SetFlag(&Settings::Systray, 1)},
-        {"-systray", SetFlag(&Settings::Systray, 1)},
-        {"-del", SetFlag(&Settings::DefaultDeleteFiles, 1)},
-        {"-start", SetFlag(&Settings::AutoStart, 1)},
-        {"-exit", SetFlag(&Settings::ExitAfterRun, 1)},
-    };
-    return table;
 }
 
 }  // namespace
@@ -131,23 +36,20 @@ const std::vector<Switch>& SwitchTable() {
 ParseResult ParseCommandLine(const std::vector<std::string>& arguments, Settings& settings,
                              RunLog& log, UserDialogs& dialogs) {
     ArgumentReader reader(arguments);
-    ParseState state{settings, log, dialogs, reader};
+    SwitchContext context{settings, log, dialogs, [&reader] { return reader.Take(); }};
     for (std::string argument = reader.Take(); !argument.empty(); argument = reader.Take()) {
         log.Debug("Programmparameter: " + argument);
         settings.CommandLineGiven = 1;
-        const std::string lowered = LowerCaseLatin1(argument);
-        bool matched = false;
-        for (const Switch& entry : SwitchTable()) {
-            if (lowered == entry.name) {
-                entry.apply(state);
-                matched = true;
-                break;
-            }
-        }
-        if (!matched) {
+        const OptionRow* row = FindSwitch(LowerCaseLatin1(argument));
+        if (row == nullptr) {
             log.Debug("Unbkannter Befehl: " + argument);
             dialogs.ShowMessage("Unbekannter Befehl:\r" + argument, "Quorvex", MessageIcon::Error);
             return ParseResult::UnknownArgument;
+        }
+        if (row->apply != nullptr) {
+            row->apply(context);
+        } else {
+            ApplyByKind(*row, context);
         }
     }
     return ParseResult::Ok;

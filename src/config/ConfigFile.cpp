@@ -1,6 +1,7 @@
 #include "config/ConfigFile.h"
 
 #include "config/IniFile.h"
+#include "config/OptionTable.h"
 #include "config/ProductInfo.h"
 #include "platform/Paths.h"
 #include "platform/TextFormat.h"
@@ -16,37 +17,30 @@ std::string JobGroup(std::size_t number) {
     return "Job #" + std::to_string(number);
 }
 
-// Yes/no values keep the low byte of whatever number the file holds.
-void ReadYesNo(const IniFile& ini, const char* key, YesNo& field) {
-    field = static_cast<YesNo>(ini.ReadInteger(key, field));
-}
-
-void ReadInteger(const IniFile& ini, const char* key, std::int32_t& field) {
-    field = ini.ReadInteger(key, field);
+// A missing key keeps the field's value; yes/no values keep the low byte of the number.
+void ReadOption(const IniFile& ini, const OptionRow& row, Settings& settings) {
+    switch (row.kind) {
+        case OptionKind::Flag:
+            settings.*row.flag =
+                static_cast<YesNo>(ini.ReadInteger(row.iniKey, settings.*row.flag));
+            return;
+        case OptionKind::Integer:
+            settings.*row.integer = ini.ReadInteger(row.iniKey, settings.*row.integer);
+            return;
+        case OptionKind::Text:
+        case OptionKind::Folder:
+        case OptionKind::FolderOrEmpty:
+            // The log folder may have been saved as typed; the run log appends file names to it.
+            settings.*row.text = KeptText(row.kind, ini.ReadText(row.iniKey, settings.*row.text));
+            return;
+    }
 }
 
 void ReadOptions(const IniFile& ini, Settings& settings) {
-    ReadYesNo(ini, "Logging", settings.Logging);
-    ReadYesNo(ini, "SecureLog", settings.SecureLog);
-    ReadYesNo(ini, "AutoExit", settings.AutoExit);
-    ReadYesNo(ini, "LogfileNo", settings.LogfileNo);
-    settings.SaveDrives = ini.ReadText("SaveDrives", settings.SaveDrives);
-    ReadYesNo(ini, "AutoMinimize", settings.AutoMinimize);
-    ReadYesNo(ini, "LockWorkStation", settings.LockWorkStation);
-    ReadInteger(ini, "Priority", settings.Priority);
-    ReadYesNo(ini, "UpdateCheck", settings.UpdateCheck);
-    ReadYesNo(ini, "Shutdown", settings.Shutdown);
-    ReadYesNo(ini, "Systray", settings.Systray);
-    settings.LogfileDir = ini.ReadText("LogfileDir", settings.LogfileDir);
-    ReadInteger(ini, "NTFS_TimeDifference", settings.NTFS_TimeDifference);
-    ReadInteger(ini, "UTC_Time", settings.UTC_Time);
-    ReadYesNo(ini, "CheckTargetSpace", settings.CheckTargetSpace);
-    ReadYesNo(ini, "FileCheck_Date", settings.FileCheck_Date);
-    ReadYesNo(ini, "FileCheck_Attribute", settings.FileCheck_Attribute);
-    ReadYesNo(ini, "Filecheck_Exist", settings.Filecheck_Exist);
-    // The log folder may have been saved as typed; the run log appends file names to it.
-    if (!settings.LogfileDir.empty()) {
-        settings.LogfileDir = WithTrailingSeparator(settings.LogfileDir);
+    for (const OptionRow& row : OptionTable()) {
+        if (row.iniKey != nullptr) {
+            ReadOption(ini, row, settings);
+        }
     }
 }
 
@@ -81,28 +75,45 @@ void WriteHeader(IniFile& ini, DateValue now) {
     ini.WriteComment(std::string(" Email: ") + kEmailAddress);
 }
 
+void WriteOption(IniFile& ini, const OptionRow& row, const Settings& settings) {
+    switch (row.kind) {
+        case OptionKind::Flag:
+            ini.WriteInteger(row.iniKey, settings.*row.flag);
+            return;
+        case OptionKind::Integer:
+            ini.WriteInteger(row.iniKey, settings.*row.integer);
+            return;
+        case OptionKind::Text:
+        case OptionKind::Folder:
+        case OptionKind::FolderOrEmpty:
+            ini.WriteText(row.iniKey, settings.*row.text);
+            return;
+    }
+}
+
+// The drives are kept only while their protection is on; the page's fields win over the
+// values in use.
+Settings StoredValues(const Settings& settings, const std::optional<OptionFieldTexts>& fields) {
+    Settings stored = settings;
+    if (stored.ProtectDrives != 1) {
+        stored.SaveDrives.clear();
+    }
+    if (fields) {
+        stored.LogfileDir = fields->logfileDir;
+        stored.NTFS_TimeDifference = LeadingInteger(fields->timeDifference);
+    }
+    return stored;
+}
+
 void WriteOptions(IniFile& ini, const Settings& settings,
                   const std::optional<OptionFieldTexts>& fields) {
     ini.SelectGroup(kConfigGroup);
-    ini.WriteInteger("Logging", settings.Logging);
-    ini.WriteInteger("SecureLog", settings.SecureLog);
-    ini.WriteInteger("AutoExit", settings.AutoExit);
-    ini.WriteInteger("LogfileNo", settings.LogfileNo);
-    ini.WriteText("SaveDrives", settings.ProtectDrives == 1 ? settings.SaveDrives : "");
-    ini.WriteInteger("AutoMinimize", settings.AutoMinimize);
-    ini.WriteInteger("LockWorkStation", settings.LockWorkStation);
-    ini.WriteInteger("Priority", settings.Priority);
-    ini.WriteInteger("UpdateCheck", settings.UpdateCheck);
-    ini.WriteInteger("Shutdown", settings.Shutdown);
-    ini.WriteInteger("Systray", settings.Systray);
-    ini.WriteText("LogfileDir", fields ? fields->logfileDir : settings.LogfileDir);
-    ini.WriteInteger("NTFS_TimeDifference", fields ? LeadingInteger(fields->timeDifference)
-                                                   : settings.NTFS_TimeDifference);
-    ini.WriteInteger("UTC_Time", settings.UTC_Time);
-    ini.WriteInteger("CheckTargetSpace", settings.CheckTargetSpace);
-    ini.WriteInteger("FileCheck_Date", settings.FileCheck_Date);
-    ini.WriteInteger("FileCheck_Attribute", settings.FileCheck_Attribute);
-    ini.WriteInteger("Filecheck_Exist", settings.Filecheck_Exist);
+    const Settings stored = StoredValues(settings, fields);
+    for (const OptionRow& row : OptionTable()) {
+        if (row.iniKey != nullptr) {
+            WriteOption(ini, row, stored);
+        }
+    }
 }
 
 void WriteJob(IniFile& ini, std::size_t number, const SyncJob& job) {

@@ -15,54 +15,57 @@ constexpr std::int32_t kPriorityNormal = 32;
 constexpr std::int32_t kPriorityHigh = 128;
 constexpr std::int32_t kPriorityRealtime = 256;
 
+// The longest period the long-term mode accepts: a day.
+constexpr std::int32_t kMaxLongTermMinutes = 1440;
+
 // Every option of the program and the run state kept beside them. Fields stored in
 // the INI file bear the name of their key.
 struct Settings {
-    YesNo Logging = 1;
-    YesNo SecureLog = 0;
-    YesNo LogfileNo = 0;
-    YesNo AutoExit = 0;
-    std::string SaveDrives;
-    YesNo AutoMinimize = 0;
-    YesNo LockWorkStation = 0;
-    std::int32_t Priority = kPriorityNormal;
-    YesNo UpdateCheck = 0;
-    YesNo Shutdown = 0;
-    YesNo Systray = 0;
-    std::string LogfileDir;
-    std::int32_t NTFS_TimeDifference = 2;
-    std::int32_t UTC_Time = 0;
-    YesNo CheckTargetSpace = 1;
-    YesNo FileCheck_Date = 1;
-    YesNo FileCheck_Attribute = 1;
-    YesNo Filecheck_Exist = 1;
-    YesNo LongTerm = 0;
-    std::int32_t LongTermMinutes = 10;
-    YesNo ShowStatistics = 1;
-    YesNo DefaultSubDirs = 1;
-    YesNo DefaultCreateTargetSubDirs = 0;
-    YesNo DefaultDeleteFiles = 0;
-    std::uint8_t DefaultFileCheckSum = 0;
-    std::string CmdSource;
-    std::string CmdTarget;
-    std::string CmdExtentions;
+    YesNo Logging = 1;          // write the run log
+    YesNo SecureLog = 0;        // log lines go straight to the file instead of being collected
+    YesNo LogfileNo = 0;        // a separate, date-named log file per run
+    YesNo AutoExit = 0;         // end the program when a run is over
+    std::string SaveDrives;     // protected mount points joined by ","; targets there are refused
+    YesNo AutoMinimize = 0;     // minimise the main window during a run
+    YesNo LockWorkStation = 0;  // end the user's session after the run
+    std::int32_t Priority = kPriorityNormal;  // process priority class during runs
+    YesNo UpdateCheck = 0;                    // look for an update at start-up
+    YesNo Shutdown = 0;                       // shut the computer down after the run
+    YesNo Systray = 0;                        // show a tray icon instead of the window during a run
+    std::string LogfileDir;  // folder of the log files; empty or ending with the separator
+    std::int32_t NTFS_TimeDifference = 2;  // seconds of difference the date comparison tolerates
+    std::int32_t UTC_Time = 0;          // time-zone state code kept for the UTC correction; 0 = off
+    YesNo CheckTargetSpace = 1;         // check the free space on the target before copying
+    YesNo FileCheck_Date = 1;           // copy files whose dates differ
+    YesNo FileCheck_Attribute = 1;      // copy files whose attributes differ
+    YesNo Filecheck_Exist = 1;          // copy files missing in the target
+    YesNo LongTerm = 0;                 // repeat the run every LongTermMinutes
+    std::int32_t LongTermMinutes = 10;  // period of the long-term mode, 1 to kMaxLongTermMinutes
+    YesNo ShowStatistics = 1;           // show the statistics window at the end of a run
+    YesNo DefaultSubDirs = 1;  // SubDirs of the command-line job and of a job lacking the key
+    YesNo DefaultCreateTargetSubDirs = 0;  // the same for CreateTargetSubDirs
+    YesNo DefaultDeleteFiles = 0;          // the same for DeleteFiles
+    std::uint8_t DefaultFileCheckSum = 0;  // the same for FileCheckSum
+    std::string CmdSource;      // source folder of the command-line job, ending with the separator
+    std::string CmdTarget;      // target folder of the command-line job, ending with the separator
+    std::string CmdExtentions;  // extension filter of the command-line job ("!" excludes)
 
     // Run state.
-    YesNo AutoStart = 0;
-    YesNo ExitAfterRun = 0;
-    YesNo WindowHidden = 0;
-    YesNo CommandLineGiven = 0;
-    YesNo DebugMode = 0;
-    YesNo ProtectDrives = 0;
-    YesNo PreviewRun = 0;
-    YesNo AbortRequested = 0;
+    YesNo AutoStart = 0;         // run the command-line job as soon as the program is up
+    YesNo ExitAfterRun = 0;      // the main loop ends the program at its next pass
+    YesNo WindowHidden = 0;      // the main window stays invisible; the main loop ends at once
+    YesNo CommandLineGiven = 0;  // started with arguments: the INI file is neither read nor written
+    YesNo DebugMode = 0;         // write the debug-log traces
+    YesNo ProtectDrives = 0;     // SaveDrives applies and is saved
+    YesNo PreviewRun = 0;        // the run only counts and compares
+    YesNo AbortRequested = 0;    // the user aborted the run
 
     // Fixed at start-up.
-    std::string ProgramFolder;  // ends with the separator
-    std::string ProgramFile;
-    std::string DateDisplayMask = "%dd.%mm.%yyyy %hh:%ii:%ss";
-    std::string DateFileMask = "%dd%mm%yyyy_%hh%ii%ss";
-    std::string HelpText;
+    std::string ProgramFolder;  // folder of the program file, ending with the separator
+    std::string ProgramFile;    // the program file's name without folder
+    std::string DateDisplayMask = "%dd.%mm.%yyyy %hh:%ii:%ss";  // dates in lists and details
+    std::string DateFileMask = "%dd%mm%yyyy_%hh%ii%ss";         // dates inside file names
+    std::string HelpText;                                       // the information page's text
 };
 
 // The built-in defaults for a program living in programFolder; dataFolder is where

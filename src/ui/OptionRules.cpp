@@ -7,7 +7,6 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::int32_t kMaxLongTermMinutes = 1440;
 constexpr std::int32_t kItemPriorities[kPriorityItemCount] = {kPriorityLow, kPriorityNormal,
                                                               kPriorityHigh, kPriorityRealtime};
 
@@ -22,8 +21,9 @@ MinutesCheck CheckLongTermMinutes(const std::string& text) {
         check.text = "1";
     }
     if (LeadingInteger(check.text) > kMaxLongTermMinutes) {
-        check.messages.push_back("Dauerbetriebs-Zeit zu lang! Maximum 1440 Minuten (24 Stunden)");
-        check.text = "1440";
+        check.messages.push_back("Dauerbetriebs-Zeit zu lang! Maximum " +
+                                 std::to_string(kMaxLongTermMinutes) + " Minuten (24 Stunden)");
+        check.text = std::to_string(kMaxLongTermMinutes);
     }
     return check;
 }

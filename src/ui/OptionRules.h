@@ -13,7 +13,8 @@ struct MinutesCheck {
     std::string text;
 };
 
-// Below 1 minute becomes "1", above 1440 becomes "1440"; anything else stays as typed.
+// Below 1 minute becomes "1", above kMaxLongTermMinutes becomes that maximum; anything else
+// stays as typed.
 MinutesCheck CheckLongTermMinutes(const std::string& text);
 
 // The items of the priority selection: "niedrig", "normal", "hoch", "REAL".

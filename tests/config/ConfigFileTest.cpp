@@ -156,6 +156,25 @@ TEST_F(ConfigFileTest, HandEditedOptionsAreReadByTheRules) {
     EXPECT_EQ(settings.Systray, 1);  // the low byte of 257
 }
 
+// Distinct values, so a key read into or written from a neighbour's field shows.
+TEST_F(ConfigFileTest, EachKeyReachesItsOwnFieldAndIsSavedFromIt) {
+    const std::string config =
+        "[Config]\r\n"
+        "Logging = 2\r\nSecureLog = 3\r\nAutoExit = 4\r\nLogfileNo = 5\r\n"
+        "SaveDrives = /mnt/a\r\nAutoMinimize = 6\r\nLockWorkStation = 7\r\nPriority = 8\r\n"
+        "UpdateCheck = 9\r\nShutdown = 10\r\nSystray = 11\r\nLogfileDir = /logs/\r\n"
+        "NTFS_TimeDifference = 12\r\nUTC_Time = 13\r\nCheckTargetSpace = 14\r\n"
+        "FileCheck_Date = 15\r\nFileCheck_Attribute = 16\r\nFilecheck_Exist = 17\r\n";
+    LoadFrom(config);
+    EXPECT_EQ(
+        StoredFields(settings),
+        std::make_tuple(YesNo{2}, YesNo{3}, YesNo{4}, YesNo{5}, std::string("/mnt/a"), YesNo{6},
+                        YesNo{7}, 8, YesNo{9}, YesNo{10}, YesNo{11}, std::string("/logs/"), 12, 13,
+                        YesNo{14}, YesNo{15}, YesNo{16}, YesNo{17}, YesNo{1}));
+    const std::string saved = Saved();
+    EXPECT_EQ(saved.substr(saved.find("[Config]")), config);
+}
+
 TEST_F(ConfigFileTest, MissingKeysKeepTheValuesInPlace) {
     settings.DefaultSubDirs = 0;
     settings.DefaultDeleteFiles = 1;

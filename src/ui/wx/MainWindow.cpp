@@ -5,6 +5,7 @@
 #include <wx/statusbr.h>
 
 #include "config/ProductInfo.h"
+#include "config/Settings.h"
 #include "platform/DateTime.h"
 #include "platform/TextFormat.h"
 #include "ui/wx/JpegImage.h"
@@ -163,8 +164,10 @@ void MainWindow::OnStart() {
         }
         return;
     }
-    if (LeadingInteger(FromField(optionsPage_->Minutes())) > 1440) {
-        program_.dialogs->ShowMessage("Dauerbetriebs-Zeit zu lang! Max 1440 Minuten (24 Stunden)",
+    if (LeadingInteger(FromField(optionsPage_->Minutes())) > kMaxLongTermMinutes) {
+        program_.dialogs->ShowMessage("Dauerbetriebs-Zeit zu lang! Max " +
+                                          std::to_string(kMaxLongTermMinutes) +
+                                          " Minuten (24 Stunden)",
                                       "Quorvex", MessageIcon::Error);
         optionsPage_->Minutes()->ChangeValue("30");
         return;
