@@ -38,6 +38,7 @@ std::unique_ptr<WindowFront> LoadWindowFront(Program& program, UserDialogs& term
 
 }  // namespace quorvex
 
-// The window half's one entry point, found by name in the module.
+// The window half's one entry point: found by name in the module, or called directly
+// when the window half is linked into the program.
 extern "C" QUORVEX_EXPORT quorvex::WindowFront* QuorvexOpenWindowFront(
     quorvex::UserDialogs* terminal);
