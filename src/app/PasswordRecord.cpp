@@ -1,5 +1,7 @@
 #include "app/PasswordRecord.h"
 
+#include "platform/Linkage.h"
+
 namespace quorvex {
 
 namespace {
@@ -17,7 +19,7 @@ constexpr PasswordImage PlaceholderImage() {
 
 // Volatile: the program must read what its file holds at run time, not the placeholder
 // the compiler saw.
-__attribute__((used)) const volatile PasswordImage kPasswordImage = PlaceholderImage();
+QUORVEX_KEEP const volatile PasswordImage kPasswordImage = PlaceholderImage();
 
 }  // namespace
 

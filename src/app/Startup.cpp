@@ -1,18 +1,17 @@
 #include "app/Startup.h"
 
+#include "app/Session.h"
 #include "app/StartupGuards.h"
 #include "app/StartupSteps.h"
 #include "app/SystemErrorReport.h"
 #include "app/WindowFront.h"
 #include "config/CommandLine.h"
-#include "config/JobList.h"
 #include "config/Settings.h"
 #include "platform/DateTime.h"
 #include "platform/InstanceLock.h"
 #include "platform/Paths.h"
 #include "platform/SystemActions.h"
 #include "run/Program.h"
-#include "run/RunDriver.h"
 #include "ui/ConsoleDialogs.h"
 #include "ui/DialogsRelay.h"
 
@@ -48,8 +47,9 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     LoadConfigurationAtStart(program, configPath);
     // With a window to come, the guards' questions are windows too, so that a program
     // started from the desktop can ask for its password.
+    std::string windowProblem;
     if (program.settings.WindowHidden == 0) {
-        window = LoadWindowFront(program, console);
+        window = LoadWindowFront(program, console, windowProblem);
         if (window && window->StartToolkit()) {
             dialogs.PassTo(window->Dialogs());
         }
@@ -60,6 +60,7 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     }
     if (program.settings.WindowHidden == 0) {
         if (!window) {
+            program.dialogs->ShowMessage(windowProblem, "Quorvex", MessageIcon::Error);
             ReportNoWindow(program);
             return kExitRefused;
         }
@@ -67,15 +68,8 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     }
     // -nowin: the window module is never loaded, so this works without a display.
     program.log.Debug("Fenster erstellt");
-    if (BuildCommandLineJob(program.settings, CurrentDateValue(), program.jobs) &&
-        program.settings.AutoStart == 1) {
-        program.log.Debug("Autostart!");
-        program.exitStatus = ExitStatusAfter(RunAllJobs(program));
-    }
-    EnterLongTermIfAsked(program);
-    program.log.Debug("MainLoop");
-    EndProgram(program, configPath);
-    return program.exitStatus;
+    UnattendedFront front(program);
+    return RunSession(program, front, configPath);
 }
 
 }  // namespace quorvex

@@ -4,6 +4,9 @@
 
 namespace quorvex {
 
+// The file name of the program's module called name on this platform ("name.so").
+std::string ModuleFileName(const std::string& name);
+
 // Loads a module of the program (a shared library) and finds one of its entry points.
 // The module stays loaded for the rest of the process. Null when the module or the entry
 // point is missing; problem then tells why.

@@ -4,6 +4,10 @@
 
 namespace quorvex {
 
+std::string ModuleFileName(const std::string& name) {
+    return name + ".so";
+}
+
 void* FindModuleEntry(const std::string& path, const char* entry, std::string& problem) {
     // Bound at once, so a module built against other libraries fails here and not in the
     // middle of the session.

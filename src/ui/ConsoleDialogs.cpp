@@ -1,6 +1,6 @@
 #include "ui/ConsoleDialogs.h"
 
-#include <unistd.h>
+#include "platform/Console.h"
 
 namespace quorvex {
 
@@ -10,7 +10,7 @@ void ConsoleDialogs::ShowMessage(const std::string& text, const std::string&, Me
 }
 
 bool ConsoleDialogs::InputIsTerminal() const {
-    return isatty(fileno(input_)) != 0;
+    return IsTerminal(input_);
 }
 
 bool ConsoleDialogs::ReadAnswer(std::string& answer) {

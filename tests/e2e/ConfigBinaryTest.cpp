@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <set>
 
 #include "support/BinaryCopy.h"
 #include "support/Process.h"
@@ -24,6 +25,7 @@ class ConfigBinaryTest : public ::testing::Test {
         test::MakeFolder(dir / "work");
         test::MakeFolder(dir / "source");
         test::MakeFolder(dir / "target");
+        programFolderBefore = ProgramFolderNames();
     }
 
     std::string IniPath() const { return dir / "program/Quorvex.ini"; }
@@ -37,16 +39,19 @@ class ConfigBinaryTest : public ::testing::Test {
         struct stat info {};
         stat(IniPath().c_str(), &info);
         EXPECT_EQ(info.st_mtime, 1000000000);
-        std::size_t entries = 0;
-        for ([[maybe_unused]] const auto& entry :
-             std::filesystem::directory_iterator(dir / "program")) {
-            ++entries;
+        EXPECT_EQ(ProgramFolderNames(), programFolderBefore);  // nothing left over
+    }
+    std::set<std::string> ProgramFolderNames() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir / "program")) {
+            names.insert(entry.path().filename().string());
         }
-        EXPECT_EQ(entries, 3u);  // program, window module, configuration; nothing left over
+        return names;
     }
 
     test::TempDir dir;
     std::string program;
+    std::set<std::string> programFolderBefore;
 };
 
 TEST_F(ConfigBinaryTest, ACommandLineRunLeavesTheFileByteForByte) {
@@ -78,7 +83,12 @@ TEST_F(ConfigBinaryTest, WithoutArgumentsTheFileIsReadButNotSavedWhenTheWindowFa
 }
 
 TEST_F(ConfigBinaryTest, WithoutItsWindowModuleTheProgramStillRunsUnattended) {
-    std::filesystem::remove(dir / "program/quorvex-window.so");
+    if (!test::ProgramHasWindowModule()) {
+        GTEST_SKIP() << "This build links the window half into the program.";
+    }
+    const std::string module =
+        std::filesystem::canonical(dir / "program").string() + "/quorvex-window.so";
+    std::filesystem::remove(module);
     test::WriteFile(dir / "source/a.txt", "a");
     const test::ProcessResult run =
         Run({"-s", dir / "source", "-d", dir / "target", "-start", "-nowin"});
@@ -90,9 +100,17 @@ TEST_F(ConfigBinaryTest, WithoutItsWindowModuleTheProgramStillRunsUnattended) {
     options.environment.push_back("DISPLAY=:0");
     const test::ProcessResult window = test::RunProcess({program, "-debug"}, options);
     EXPECT_EQ(window.exitStatus, 2);
-    EXPECT_EQ(window.err, "Quorvex: Konnte Fenster nicht aufbauen!\n");
+    EXPECT_EQ(window.err, "Quorvex: Fenstermodul nicht gefunden: " + module +
+                              "\nQuorvex: Konnte Fenster nicht aufbauen!\n");
     EXPECT_NE(test::ReadFile(dir / "work/Quorvex_DEBUG.log").find("Fenstermodul nicht geladen: "),
               std::string::npos);
+
+    // A module that is there but broken is not called missing.
+    test::WriteFile(module, "kein Modul");
+    const test::ProcessResult broken = test::RunProcess({program}, options);
+    EXPECT_EQ(broken.exitStatus, 2);
+    EXPECT_EQ(broken.err.rfind("Quorvex: Fenstermodul nicht ladbar: " + module, 0), 0u)
+        << broken.err;
 }
 
 TEST_F(ConfigBinaryTest, AnUnknownSwitchLeavesTheFileUntouched) {

@@ -11,9 +11,16 @@ std::string CopyQuorvexBinaryInto(const std::string& folder) {
     const std::string copy = folder + "quorvex";
     std::filesystem::copy_file(QUORVEX_BINARY, copy,
                                std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::copy_file(QUORVEX_WINDOW_MODULE, folder + "quorvex-window.so",
-                               std::filesystem::copy_options::overwrite_existing);
+    if (ProgramHasWindowModule()) {
+        const std::filesystem::path module = QUORVEX_WINDOW_MODULE;
+        std::filesystem::copy_file(module, folder + module.filename().string(),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
     return copy;
+}
+
+bool ProgramHasWindowModule() {
+    return !std::string(QUORVEX_WINDOW_MODULE).empty();
 }
 
 bool WritePasswordInto(const std::string& program, const std::string& password) {

@@ -33,7 +33,7 @@ class ToolkitWindowFront : public WindowFront {
 
 }  // namespace quorvex
 
-extern "C" __attribute__((visibility("default"))) quorvex::WindowFront* QuorvexOpenWindowFront(
+extern "C" QUORVEX_EXPORT quorvex::WindowFront* QuorvexOpenWindowFront(
     quorvex::UserDialogs* terminal) {
     return new quorvex::ToolkitWindowFront(*terminal);
 }

@@ -1,27 +1,32 @@
 #include "app/window/WindowedProgram.h"
 
-#include "app/StartupSteps.h"
+#include "app/Session.h"
 #include "app/window/WindowSession.h"
-#include "config/ProductInfo.h"
-#include "platform/DateTime.h"
 
 namespace quorvex {
 
 namespace {
 
-void RunCommandLineJob(Program& program, WindowSession& session) {
-    if (!BuildCommandLineJob(program.settings, CurrentDateValue(), program.jobs)) {
-        return;
-    }
-    session.Window().RedrawJobList();
-    if (program.settings.AutoStart == 1) {
-        program.log.Debug("Autostart!");
-        const WindowServices& services = session.Window().Services();
+class WindowFrontOfSession : public SessionFront {
+  public:
+    explicit WindowFrontOfSession(WindowSession& session) : session_(session) {}
+
+    void ShowJobList() override { session_.Window().RedrawJobList(); }
+    void RunJobs() override {
+        const WindowServices& services = session_.Window().Services();
         if (services.run) {
-            session.RunBusy(services.run);
+            session_.RunBusy(services.run);
         }
     }
-}
+    void RunMainLoop() override { session_.RunMainLoop(); }
+    std::optional<OptionFieldTexts> OptionFields() override {
+        MainWindow& window = session_.Window();
+        return OptionFieldTexts{window.LogFolderText(), window.TimeDifferenceText()};
+    }
+
+  private:
+    WindowSession& session_;
+};
 
 }  // namespace
 
@@ -31,16 +36,8 @@ int RunInWindow(Program& program, WxUserDialogs& dialogs, const std::string& con
     if (!session.Open(std::move(services))) {
         return kExitRefused;
     }
-    RunCommandLineJob(program, session);
-    EnterLongTermIfAsked(program);
-    session.Window().RedrawJobList();
-    program.display->SetStatusText(0, std::string("Herzlich Willkommen bei ") + kProductTitle);
-    program.log.Debug("MainLoop");
-    session.RunMainLoop();
-    MainWindow& window = session.Window();
-    EndProgram(program, configPath,
-               OptionFieldTexts{window.LogFolderText(), window.TimeDifferenceText()});
-    return program.exitStatus;
+    WindowFrontOfSession front(session);
+    return RunSession(program, front, configPath);
 }
 
 }  // namespace quorvex

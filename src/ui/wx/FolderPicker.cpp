@@ -1,8 +1,6 @@
 #include "ui/wx/FolderPicker.h"
 
-#include <wx/filefn.h>
-#include <wx/utils.h>
-
+#include "platform/FolderRoots.h"
 #include "platform/Paths.h"
 #include "ui/wx/PageLayout.h"
 #include "ui/wx/WxText.h"
@@ -26,11 +24,14 @@ FolderTree::FolderTree(wxWindow* parent, const wxPoint& position, const wxSize& 
 
 // The toolkit's own sections carry English names and a desktop folder that may not exist.
 void FolderTree::SetupSections() {
-    const wxString home = wxGetHomeDir();
-    if (!home.empty() && home != "/" && wxDirExists(home)) {
-        AddSection(home, wxString::FromUTF8("Persönlicher Ordner"), wxFileIconsTable::folder);
+    for (const FolderRoot& root : FolderTreeRoots()) {
+        if (root.kind == FolderRootKind::PersonalFolder) {
+            AddSection(ToWx(root.path), wxString::FromUTF8("Persönlicher Ordner"),
+                       wxFileIconsTable::folder);
+        } else {
+            AddSection(ToWx(root.path), ToWx(root.path), wxFileIconsTable::computer);
+        }
     }
-    AddSection("/", "/", wxFileIconsTable::computer);
 }
 
 FolderPicker::FolderPicker(wxWindow* parent, const FolderPickerTexts& texts,

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdio>
+
+namespace quorvex {
+
+// True when the stream is a terminal a person can type into.
+bool IsTerminal(std::FILE* stream);
+
+}  // namespace quorvex
