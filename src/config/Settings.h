@@ -18,8 +18,8 @@ constexpr std::int32_t kPriorityRealtime = 256;
 // The longest period the long-term mode accepts: a day.
 constexpr std::int32_t kMaxLongTermMinutes = 1440;
 
-// Every option of the program and the run state kept beside them. Fields stored in
-// the INI file bear the name of their key.
+// Every option of the program, from the INI file, the command line and the window.
+// Fields stored in the INI file bear the name of their key.
 struct Settings {
     YesNo Logging = 1;          // write the run log
     YesNo SecureLog = 0;        // log lines go straight to the file instead of being collected
@@ -50,15 +50,15 @@ struct Settings {
     std::string CmdTarget;      // target folder of the command-line job, ending with the separator
     std::string CmdExtentions;  // extension filter of the command-line job ("!" excludes)
 
-    // Run state.
-    YesNo AutoStart = 0;         // run the command-line job as soon as the program is up
-    YesNo ExitAfterRun = 0;      // the main loop ends the program at its next pass
+    // Given for the whole session, mostly by the command line.
+    YesNo AutoStart = 0;  // run the command-line job as soon as the program is up
+    // The main loop ends the program at its next pass: set by "-exit", by AutoExit at the
+    // end of a run and by a request to end the process during one; "START!" clears it.
+    YesNo ExitAfterRun = 0;
     YesNo WindowHidden = 0;      // the main window stays invisible; the main loop ends at once
     YesNo CommandLineGiven = 0;  // started with arguments: the INI file is neither read nor written
     YesNo DebugMode = 0;         // write the debug-log traces
     YesNo ProtectDrives = 0;     // SaveDrives applies and is saved
-    YesNo PreviewRun = 0;        // the run only counts and compares
-    YesNo AbortRequested = 0;    // the user aborted the run
 
     // Fixed at start-up.
     std::string ProgramFolder;  // folder of the program file, ending with the separator

@@ -12,17 +12,17 @@ constexpr const char* kAbortMessage = "Benutzer hat Operation abgebrochen";
 bool Abort(Program& program) {
     program.dialogs->ShowMessage(kAbortMessage, "Quorvex", MessageIcon::None);
     program.pump->FlushAll();
-    program.settings.AbortRequested = 1;
+    program.run.abortRequested = true;
     return true;
 }
 
 // A request to end the process aborts like ESC, but without the message box: nobody may
 // be there to click it, and the run must end on its own.
 bool AbortForTermination(Program& program) {
-    if (!TerminationRequested() || program.settings.AbortRequested != 0) {
+    if (!TerminationRequested() || program.run.abortRequested) {
         return false;
     }
-    program.settings.AbortRequested = 1;
+    program.run.abortRequested = true;
     return true;
 }
 
@@ -57,7 +57,7 @@ bool PollPauseAbort(Program& program) {
             return false;
         case PumpEvent::CloseRequest:
             program.dialogs->ShowMessage(kAbortMessage, "Quorvex", MessageIcon::None);
-            program.settings.AbortRequested = 1;
+            program.run.abortRequested = true;
             return false;
         default:
             return false;
@@ -66,7 +66,7 @@ bool PollPauseAbort(Program& program) {
 
 bool AbortRequested(Program& program) {
     AbortForTermination(program);
-    return program.settings.AbortRequested != 0;
+    return program.run.abortRequested;
 }
 
 }  // namespace quorvex

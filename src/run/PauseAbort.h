@@ -8,7 +8,7 @@ struct Program;
 // hold the run in the pause window, ESC and "STOP!" (outside long-term mode) abort it,
 // tray clicks show or hide the main window, the close box aborts at the next test.
 // True only when this call aborted the run; the abort itself is remembered in
-// Settings::AbortRequested, which every loop of a run tests. A termination signal during
+// RunState::abortRequested, which every loop of a run tests. A termination signal during
 // a run aborts it here too, without a message.
 bool PollPauseAbort(Program& program);
 

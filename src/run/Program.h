@@ -7,6 +7,7 @@
 #include "config/Settings.h"
 #include "platform/SystemActions.h"
 #include "run/RunLog.h"
+#include "run/RunState.h"
 #include "sync/EngineState.h"
 #include "ui/EventPump.h"
 #include "ui/SyncDisplay.h"
@@ -29,6 +30,7 @@ struct Program {
     Program& operator=(const Program&) = delete;
 
     Settings settings;
+    RunState run;
     JobList jobs;
     UserDialogs* dialogs;
     SyncDisplay* display;

@@ -69,7 +69,7 @@ void ShowOutcome(Program& program, const RunTotals& totals) {
         if (!AnythingChanged(totals)) {
             program.dialogs->ShowMessage("Es wurden keine Änderungen festgestellt.", "Quorvex",
                                          MessageIcon::None);
-        } else if (!program.display->ShowStatisticsWindow(totals, settings.PreviewRun == 1,
+        } else if (!program.display->ShowStatisticsWindow(totals, program.run.Preview(),
                                                           program.log.Path())) {
             program.dialogs->ShowMessage("Konnte Statistik-Fenster nicht erstellen!", "Quorvex",
                                          MessageIcon::Error);
@@ -95,7 +95,7 @@ bool RunActiveJobs(Program& program, RunTotals& totals) {
             ShowJobStart(program, job);
         }
         if (RunJob(program, job) == 1) {
-            if (program.settings.PreviewRun == 0) {
+            if (!program.run.Preview()) {
                 job.LastRun = CurrentDateValue();
             }
             AddToTotals(totals, program.engine.stats);
@@ -140,7 +140,8 @@ void FinishRun(Program& program, const RunTotals& totals) {
 
 }  // namespace
 
-RunOutcome RunAllJobs(Program& program) {
+RunOutcome RunAllJobs(Program& program, RunKind kind) {
+    program.run = RunState{kind, false};
     if (!ValidateRun(program)) {
         return RunOutcome::Refused;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "run/RunState.h"
+
 namespace quorvex {
 
 struct Program;
@@ -12,8 +14,8 @@ enum class RunOutcome {
 
 // One run over every active job of the list: validation, log file and header, the jobs,
 // the totals, the log written out, window and priority restored, the post-run actions
-// and the statistics window.
-RunOutcome RunAllJobs(Program& program);
+// and the statistics window. The run starts with a fresh RunState of the given kind.
+RunOutcome RunAllJobs(Program& program, RunKind kind = RunKind::Sync);
 
 // The process exit status that an unattended run ends with.
 int ExitStatusAfter(RunOutcome outcome);

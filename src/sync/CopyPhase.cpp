@@ -98,7 +98,7 @@ void CopyRun::CheckFreeSpace() {
                 " MB",
             "Quorvex", MessageIcon::Error);
     }
-    settings_.AbortRequested = 1;
+    program_.run.abortRequested = true;
 }
 
 void CopyRun::Refresh() {
@@ -244,7 +244,7 @@ void CopyRun::CopyAll() {
     if (WindowMode(program_)) {
         program_.display->SetStatusText(0, "Starte Kopiervorgang...");
     }
-    if (settings_.PreviewRun == 1) {
+    if (program_.run.Preview()) {
         return;
     }
     for (const FileEntry& entry : program_.engine.copyList) {

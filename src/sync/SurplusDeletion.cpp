@@ -329,7 +329,7 @@ void DeleteSurplus(Program& program, const std::string& sourceRoot,
     stats.deleteErrors = 0;
     stats.folderDeleteErrors = 0;
     stats.targetFiles = program.engine.counters.filesSeen;
-    if (program.settings.PreviewRun == 0) {
+    if (!program.run.Preview()) {
         Deletion(program, sourceRoot, scannedSource, targetRoot).DeleteAll();
     }
     if (WindowMode(program) && stats.filesDeleted > 0) {

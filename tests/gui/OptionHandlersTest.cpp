@@ -99,7 +99,7 @@ TEST_F(OptionHandlersTest, TheMinutesFieldCorrectsWhatIsOutOfRangeAtOnce) {
 
 TEST_F(OptionHandlersTest, StartRefusesTooManyMinutesThatSlippedIntoTheField) {
     bool ran = false;
-    Window().Services().run = [&ran]() { ran = true; };
+    Window().Services().run = [&ran](RunKind) { ran = true; };
     SetTicked(Window().Options().LongTerm(), true);
     Window().Options().Minutes()->ChangeValue("1441");
     Click(Window().RunButton());

@@ -94,7 +94,6 @@ TEST_F(RunFromWindowTest, APreviewCopiesNothingAndShowsThePreviewStatistics) {
     EXPECT_EQ(statisticsTitle, "Quorvex - Vorschau-Statistik");
     EXPECT_FALSE(PathExists(dir / "ziel/a.txt"));
     EXPECT_EQ(Field(StatField::NewFiles), "3");
-    EXPECT_EQ(program.settings.PreviewRun, 0);
     EXPECT_EQ(program.jobs.Select(0)->LastRun, 0);
     EXPECT_NE(DebugLog().find("Button: Preview"), std::string::npos);
 }
@@ -140,7 +139,7 @@ TEST_F(RunFromWindowTest, EscapeDuringALargeCopyAbortsTheRun) {
     ASSERT_TRUE(escapeSent) << ::testing::PrintToString(seen);
     ASSERT_EQ(recorded.messages.size(), 1u);
     EXPECT_EQ(recorded.messages[0].text, "Benutzer hat Operation abgebrochen");
-    EXPECT_EQ(program.settings.AbortRequested, 1);
+    EXPECT_TRUE(program.run.abortRequested);
     EXPECT_FALSE(PathExists(dir / "ziel/gross.bin"));  // the unfinished copy is discarded
     EXPECT_EQ(statisticsTitle, "");
     EXPECT_NE(ReadFile(dir / "Quorvex.log").find("!!! "), std::string::npos);

@@ -74,7 +74,7 @@ TEST_F(WindowedProgramTest, TheCommandLineJobReplacesTheListAndStartsWhenAsked) 
     program.settings.AutoStart = 1;
     int runs = 0;
     bool busyDuringRun = false;
-    services.run = [&]() {
+    services.run = [&](RunKind) {
         ++runs;
         busyDuringRun = FindMainWindow()->Gate().Busy();
         program.settings.ExitAfterRun = 1;

@@ -93,11 +93,11 @@ TEST_P(AbortAtEveryPollTest, NothingIsLostAndTheOutlineIsComplete) {
         EXPECT_FALSE(CopyFailureLogged(scene.Log())) << "poll " << poll;
         EXPECT_EQ(scene.test.program.engine.stats.copyErrors, 0) << "poll " << poll;
         if (scene.test.pump.polls < poll) {
-            EXPECT_EQ(scene.test.program.settings.AbortRequested, 0);
+            EXPECT_FALSE(scene.test.program.run.abortRequested);
             EXPECT_EQ(test::RsyncDifferences(scene.src, scene.dst, true), "");
             break;
         }
-        EXPECT_EQ(scene.test.program.settings.AbortRequested, 1) << "poll " << poll;
+        EXPECT_TRUE(scene.test.program.run.abortRequested) << "poll " << poll;
     }
     EXPECT_GT(runs, 20);
     RecordProperty("runs", runs);

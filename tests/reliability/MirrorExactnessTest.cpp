@@ -97,7 +97,7 @@ TEST_F(MirrorExactnessTest, PreviewReadsTheTargetAndDeletesNothing) {
     test::MakeFolder(dst + "old");
     WriteFile(dst + "old/x", "x");
     WriteFile(dst + "surplus.txt", "s");
-    test.program.settings.PreviewRun = 1;
+    test.program.run.kind = RunKind::Preview;
     const SyncJob& job = Job();
 
     EXPECT_EQ(Sync(job), 1);

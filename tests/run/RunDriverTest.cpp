@@ -171,13 +171,12 @@ TEST_F(RunDriverTest, WindowRunShowsStatisticsOrTheNoChangesMessage) {
 
 TEST_F(RunDriverTest, PreviewComparesButCopiesDeletesAndStampsNothing) {
     program.settings.WindowHidden = 0;
-    program.settings.PreviewRun = 1;
     test::WriteFile(one + "new.txt", "n");
     test::WriteFile(two + "surplus.txt", "s");
     SyncJob& job = test.AddJob(one, two);
     job.DeleteFiles = 1;
 
-    RunAllJobs(program);
+    RunAllJobs(program, RunKind::Preview);
 
     EXPECT_FALSE(test::PathExists(two + "new.txt"));
     EXPECT_TRUE(test::PathExists(two + "surplus.txt"));
@@ -203,6 +202,24 @@ TEST_F(RunDriverTest, AbortStopsTheJobLoopButTheLogAndPriorityAreRestored) {
     EXPECT_EQ(std::count(log.begin(), log.end(), "### JOB #2"), 0);
     EXPECT_EQ(std::count(log.begin(), log.end(), "##### GESAMTSTATISTIK:"), 1);
     EXPECT_EQ(test.system.calls, (Lines{"priority 128", "priority 32"}));
+}
+
+// Every run starts afresh: the ESC that ended the last run must not stop the next one.
+TEST_F(RunDriverTest, APreviewRightAfterAnAbortedRunRunsItsJobs) {
+    program.settings.WindowHidden = 0;
+    test::WriteFile(one + "a.txt", "a");
+    test.AddJob(one, two);
+    test.pump.AtPoll(1, PumpEvent::EscapeKey);
+    ASSERT_EQ(RunAllJobs(program), RunOutcome::Problems);
+
+    EXPECT_EQ(RunAllJobs(program, RunKind::Preview), RunOutcome::Clean);
+
+    EXPECT_FALSE(program.run.abortRequested);
+    const Lines log = test::MaskedLogLines(dir / "Quorvex.log");
+    EXPECT_EQ(std::count(log.begin(), log.end(), "### JOB #1"), 1);
+    ASSERT_EQ(test.display.statisticsShown.size(), 1u);
+    EXPECT_TRUE(test.display.statisticsShown[0].preview);
+    EXPECT_FALSE(test::PathExists(two + "a.txt"));
 }
 
 // Ctrl-C, `timeout` or a service stop end the run as ESC does, without a message box that
@@ -248,7 +265,7 @@ TEST_F(RunDriverTest, TerminationSignalsAbortLikeEscapeWithoutAMessage) {
     std::vector<DirEntry> left;
     ListDirectory(two, left);
     EXPECT_EQ(left.size(), 3u);  // ".", ".." and a.txt
-    EXPECT_EQ(program.settings.AbortRequested, 1);
+    EXPECT_TRUE(program.run.abortRequested);
     EXPECT_EQ(program.settings.ExitAfterRun, 1);
     EXPECT_EQ(terminate.sa_handler, SIG_DFL);
     EXPECT_EQ(hangUp.sa_handler, SIG_IGN);

@@ -79,7 +79,7 @@ TEST_F(ScannerTest, AbortStopsEveryLevelAtItsNextEntry) {
 
     EXPECT_EQ(Paths(program.engine.scanList, dir.path()),
               (std::vector<std::string>{"a.jpg", "b.txt", "sub/"}));
-    EXPECT_EQ(program.settings.AbortRequested, 1);
+    EXPECT_TRUE(program.run.abortRequested);
 }
 
 TEST_F(ScannerTest, TargetFilesCountTheWholeTree) {

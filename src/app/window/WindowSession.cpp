@@ -26,9 +26,9 @@ WindowSession::~WindowSession() {
 bool WindowSession::Open(WindowServices services) {
     if (!services.run) {
         // Every run of the session counts towards the exit status; the worst one stays.
-        services.run = [this]() {
+        services.run = [this](RunKind kind) {
             program_.exitStatus =
-                std::max(program_.exitStatus, ExitStatusAfter(RunAllJobs(program_)));
+                std::max(program_.exitStatus, ExitStatusAfter(RunAllJobs(program_, kind)));
         };
     }
     if (!toolkit_.Start()) {

@@ -15,7 +15,7 @@ class WindowFrontOfSession : public SessionFront {
     void RunJobs() override {
         const WindowServices& services = session_.Window().Services();
         if (services.run) {
-            session_.RunBusy(services.run);
+            session_.RunBusy([&services]() { services.run(RunKind::Sync); });
         }
     }
     void RunMainLoop() override { session_.RunMainLoop(); }

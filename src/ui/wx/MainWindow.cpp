@@ -153,14 +153,12 @@ void MainWindow::OnClose(wxCloseEvent& event) {
 }
 
 void MainWindow::OnStart() {
-    Settings& settings = program_.settings;
     program_.log.Debug("Button: Start Sync...");
-    settings.AbortRequested = 0;
-    settings.ExitAfterRun = 0;
+    program_.settings.ExitAfterRun = 0;
     if (!optionsPage_->LongTerm()->GetValue()) {
         BusyScope busy(gate_);
         if (services_.run) {
-            services_.run();
+            services_.run(RunKind::Sync);
         }
         return;
     }
@@ -173,6 +171,8 @@ void MainWindow::OnStart() {
         return;
     }
     if (services_.longTermLoop) {
+        // The loop tests for an abort before its first run: the last run's must not end it.
+        program_.run = RunState{};
         {
             BusyScope busy(gate_);
             services_.longTermLoop();
@@ -183,17 +183,11 @@ void MainWindow::OnStart() {
 }
 
 void MainWindow::OnPreview() {
-    Settings& settings = program_.settings;
     program_.log.Debug("Button: Preview");
-    settings.PreviewRun = 1;
-    {
-        BusyScope busy(gate_);
-        if (services_.run) {
-            services_.run();
-        }
+    BusyScope busy(gate_);
+    if (services_.run) {
+        services_.run(RunKind::Preview);
     }
-    settings.PreviewRun = 0;
-    settings.AbortRequested = 0;
 }
 
 void MainWindow::OnMore() {

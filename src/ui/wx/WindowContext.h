@@ -13,8 +13,8 @@ namespace quorvex {
 // What the main window calls outside itself. Tests replace the parts that would leave
 // the process (browsers, folder dialogs) or that are not built yet.
 struct WindowServices {
-    // The run driver, called by "START!" and "Vorschau".
-    std::function<void()> run;
+    // The run driver, called by "START!" for a run and by "Vorschau" for a preview.
+    std::function<void(RunKind)> run;
     // The long-term loop, called by "START!" while the long-term box is ticked.
     std::function<void()> longTermLoop;
     // Opens a document or web address (RunExternal).
