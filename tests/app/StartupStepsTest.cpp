@@ -6,6 +6,7 @@
 #include "app/StartupSteps.h"
 #include "support/ForkedChild.h"
 #include "support/RecordingDialogs.h"
+#include "support/RootOnly.h"
 #include "support/TempDir.h"
 
 namespace quorvex {
@@ -57,6 +58,7 @@ TEST_F(StartupStepsTest, WithoutArgumentsTheFileIsReadAtStartAndWrittenAtTheEnd)
 }
 
 TEST_F(StartupStepsTest, TheFileMovesToTheUserFolderWhenTheProgramFolderIsReadOnly) {
+    QUORVEX_REQUIRE_ROOT("compares root, who writes anywhere, with nobody");
     test::MakeFolder(dir / "program");
     test::MakeFolder(dir / "home");
     chmod(dir.path().c_str(), 0755);

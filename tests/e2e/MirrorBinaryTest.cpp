@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "e2e/SyncFixture.h"
+#include "support/RootOnly.h"
 
 namespace quorvex {
 namespace {
@@ -48,6 +49,7 @@ TEST_F(MirrorBinaryTest, MirrorRunLeavesAnExactCopyOfTheSource) {
 }
 
 TEST_F(MirrorBinaryTest, SourceThatCannotBeExaminedProtectsItsBackup) {
+    QUORVEX_REQUIRE_ROOT("runs the program as nobody");
     test::MakeFolder(src + "sealed/deep");
     WriteFile(src + "sealed/deep/f.txt", "f");
     WriteFile(src + "sealed/top.txt", "t");

@@ -7,6 +7,7 @@
 #include "e2e/SyncFixture.h"
 #include "platform/DateTime.h"
 #include "platform/TextFormat.h"
+#include "support/RootOnly.h"
 
 namespace quorvex {
 namespace {
@@ -276,6 +277,7 @@ TEST_F(SyncBinaryTest, MissingSourceStopsAMirrorJobBeforeItDeletesAnything) {
 }
 
 TEST_F(SyncBinaryTest, UnreadableSourceFileIsACopyErrorWithItsReason) {
+    QUORVEX_REQUIRE_ROOT("runs the program as nobody");
     WriteFile(src + "ok.txt", "fine");
     WriteFile(src + "secret.txt", "hidden");
     chmod((src + "secret.txt").c_str(), 0);

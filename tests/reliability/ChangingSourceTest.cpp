@@ -99,5 +99,43 @@ TEST(GrowingSourceTest, FileGrowingWhileCopiedGivesAWholeEarlierVersion) {
     EXPECT_TRUE(test::ReadFile(scene.dst + "growing.log") == grown);
 }
 
+// A file cut short while it is copied ends the first attempt early; the second attempt
+// takes the file as it is now, and that is no copy error.
+TEST(ShrinkingSourceTest, FileCutShortWhileCopiedIsTakenByTheSecondAttempt) {
+    test::MirrorScene scene(true);
+    const std::string path = scene.src + "shrinking.log";
+    WriteFile(path, std::string(16 * kCopyBlockSize + 5, 'a'));
+    WriteFile(scene.dst + "other.txt", "makes the target non-empty");
+    const std::string shrunk(kCopyBlockSize / 2, 's');
+    const test::RecordingDisplay& display = scene.test.display;
+    bool cut = false;
+    scene.test.pump.At(
+        [&display, &path, &cut, &shrunk](int) {
+            if (!cut && !display.fileProgress.empty() && display.fileProgress.back() > 0 &&
+                display.fileProgress.back() < 100) {
+                cut = true;
+                WriteFile(path, shrunk);
+                test::SetModificationTime(path, kOld);
+            }
+            return false;
+        },
+        PumpEvent::None);
+    const SyncJob& job = scene.Job(false);
+
+    EXPECT_EQ(scene.Sync(job), 1);
+
+    ASSERT_TRUE(cut);
+    const std::string pair = path + "' -> '" + scene.dst + "shrinking.log'";
+    EXPECT_EQ(
+        test::LogSection(scene.Log(), "### KOPIEREN:", "### STATISTIK:"),
+        (Lines{"### KOPIEREN:", "! PROBLEM BEIM KOPIEREN, STARTE 2.VERSUCH: '" + pair,
+               "! DATEI ERFOLGREICH KOPIERT: '" + pair, "### KOPIEREN (0) DAUERTE: <time>", ""}));
+    EXPECT_EQ(test::ReadTree(scene.dst),
+              (test::TreeContents{{"other.txt", "makes the target non-empty"},
+                                  {"shrinking.log", shrunk}}));
+    EXPECT_EQ(test::ModificationTime(scene.dst + "shrinking.log"), kOld);
+    EXPECT_EQ(scene.test.program.engine.stats.copyErrors, 0);
+}
+
 }  // namespace
 }  // namespace quorvex

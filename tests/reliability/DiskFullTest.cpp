@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "reliability/BinaryRuns.h"
+#include "support/RootOnly.h"
 
 namespace quorvex {
 namespace {
@@ -65,10 +66,13 @@ TEST_F(DiskFullTest, FileSizeLimitInTheMiddleOfACopyKeepsTheOldTarget) {
 // so that it disappears with the process. What the run left is copied out before that.
 class FullFileSystemTest : public DiskFullTest {
   protected:
-    test::ProcessResult RunOnSmallFileSystem(const std::vector<std::string>& extra) {
+    void SetUp() override { QUORVEX_REQUIRE_ROOT("mounts a small file system"); }
+
+    test::ProcessResult RunOnSmallFileSystem(const std::vector<std::string>& extra,
+                                             const std::string& size = "2m") {
         test::MakeFolder(stage);
         test::ShellOutput("cp -a '" + dst + ".' '" + stage + "'");
-        std::string script = "mount -t tmpfs -o size=2m quorvex-full '" + dst +
+        std::string script = "mount -t tmpfs -o size=" + size + " quorvex-full '" + dst +
                              "' || exit 99; cp -a '" + stage + ".' '" + dst + "' || exit 98;";
         for (const std::string& part : Arguments(extra)) {
             script += " '" + part + "'";
@@ -112,6 +116,18 @@ TEST_F(FullFileSystemTest, SpaceCheckStopsTheRunBeforeAnyCopy) {
     EXPECT_EQ(copy[1],
               "!!! FREIER SPEICHERPLATZ NICHT AUSREICHEND AUF " + dst.substr(0, dst.size() - 1));
     EXPECT_EQ(copy[3], "!!! VORGANG ABGEBROCHEN!");
+}
+
+// Room for the whole job, though not for it counted in a smaller unit than megabytes.
+TEST_F(FullFileSystemTest, SpaceCheckLetsAJobThatFitsThrough) {
+    const test::ProcessResult result = RunOnSmallFileSystem({}, "8m");
+    if (result.exitStatus == 99) {
+        GTEST_SKIP() << "no tmpfs can be mounted here; the file-size limit covers a full target";
+    }
+
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(test::ReadTree(after),
+              (test::TreeContents{{"big.bin", std::string(3 << 20, 'N')}, {"small.txt", "small"}}));
 }
 
 }  // namespace

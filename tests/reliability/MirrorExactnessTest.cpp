@@ -10,6 +10,7 @@
 
 #include "reliability/MirrorFixture.h"
 #include "support/ForkedChild.h"
+#include "support/RootOnly.h"
 
 namespace quorvex {
 namespace {
@@ -154,6 +155,7 @@ TEST_F(WindowedDeletionTest, RowsFieldsAndThrottledStatus) {
 // Rows for failures need deletions that fail, so the job runs as "nobody" in a child
 // process and hands its rows and fields back through a file.
 TEST_F(WindowedDeletionTest, FailedDeletionsGiveTheirRowsAndTheErrorField) {
+    QUORVEX_REQUIRE_ROOT("gives the target to nobody and keeps a file of root's in it");
     const std::string out = dir / "out/";
     test::MakeFolder(out);
     test::MakeFolder(dst + "stuck");

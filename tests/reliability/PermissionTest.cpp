@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "reliability/BinaryRuns.h"
+#include "support/RootOnly.h"
 
 namespace quorvex {
 namespace {
@@ -17,6 +18,8 @@ constexpr long long kNew = 1780000000;
 
 class PermissionTest : public ::testing::Test, protected test::BinaryRuns {
   protected:
+    void SetUp() override { QUORVEX_REQUIRE_ROOT("runs the program as nobody"); }
+
     Lines Section(const std::string& from, const std::string& to) const {
         return LogSection(Log(), from, to);
     }

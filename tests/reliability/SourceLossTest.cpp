@@ -10,6 +10,7 @@
 
 #include "reliability/BinaryRuns.h"
 #include "reliability/MirrorFixture.h"
+#include "support/RootOnly.h"
 
 namespace quorvex {
 namespace {
@@ -40,6 +41,7 @@ TEST_F(SourceLossBinaryTest, MissingSourceRootDeletesNothing) {
 }
 
 TEST_F(SourceLossBinaryTest, UnreadableSourceRootDeletesNothing) {
+    QUORVEX_REQUIRE_ROOT("runs the program as nobody");
     EXPECT_EQ(Sync().exitStatus, 0);
     WriteFile(dst + "only-in-target.txt", "keep");
     test::ProcessResult result = MirrorAsNobody();
@@ -58,6 +60,7 @@ TEST_F(SourceLossBinaryTest, UnreadableSourceRootDeletesNothing) {
 // file beside it is still removed and the readable rest is still copied; the run says
 // what it could not read and ends with status 1.
 TEST_F(SourceLossBinaryTest, UnreadableSourceFolderProtectsItsBackup) {
+    QUORVEX_REQUIRE_ROOT("runs the program as nobody");
     test::MakeFolder(src + "photos/2024/raw");
     WriteFile(src + "photos/2024/raw/b.nef", "raw picture");
     EXPECT_EQ(Sync().exitStatus, 0);
@@ -85,6 +88,7 @@ TEST_F(SourceLossBinaryTest, UnreadableSourceFolderProtectsItsBackup) {
 }
 
 TEST_F(SourceLossBinaryTest, UnreadableSourceFileKeepsItsCopy) {
+    QUORVEX_REQUIRE_ROOT("runs the program as nobody");
     EXPECT_EQ(Sync().exitStatus, 0);
     WriteFile(src + "notes.txt", "new notes, unreadable");
     test::SetModificationTime(src + "notes.txt", 1790000000);
@@ -104,20 +108,25 @@ using SourceLossTest = test::MirrorFixture;
 
 // An unplugged drive, a renamed folder, or an empty folder put in the source's place in the
 // middle of a run (as an unmounted drive leaves its mount point): the deletion does not
-// read the vanished source as empty.
-TEST_F(SourceLossTest, SourceRootVanishingBeforeTheDeletionDeletesNothing) {
+// read the vanished source as empty, also when it vanishes after the deletion has begun
+// and the next surplus entry is a whole folder.
+TEST_F(SourceLossTest, SourceRootVanishingDuringTheRunDeletesNothing) {
     const std::string sourceFolder = src.substr(0, src.size() - 1);
+    const std::string missing = "!!! FEHLER: Quell-Verzeichnis existiert nicht (mehr): " + src;
     const struct {
+        std::string lostAfter;
         bool replaced;
         std::string error;
     } cases[] = {
-        {false, "!!! FEHLER: Quell-Verzeichnis existiert nicht (mehr): " + src},
-        {true,
+        {"### LESE ZIEL-ORDNER: '" + dst + "'", false, missing},
+        {"### LESE ZIEL-ORDNER: '" + dst + "'", true,
          "!!! FEHLER: Quell-Verzeichnis ist nicht mehr derselbe Ordner, nichts wird "
          "gelöscht: " +
              src},
+        // The first poll of the deletion follows the judging of "a.txt".
+        {"### LÖSCHEN:", false, missing},
     };
-    for (const auto& [replaced, error] : cases) {
+    for (const auto& [lostAfter, replaced, error] : cases) {
         test::ShellOutput("rm -rf '" + sourceFolder + "' '" + dst + "' '" + (dir / "away") + "'");
         test::MakeFolder(src + "sub");
         test::MakeFolder(dst + "sub");
@@ -127,9 +136,10 @@ TEST_F(SourceLossTest, SourceRootVanishingBeforeTheDeletionDeletesNothing) {
             test::SetModificationTime(src + name, 1780000000);
             test::SetModificationTime(dst + name, 1780000000);
         }
-        test::MakeFolder(dst + "surplus-folder");
-        WriteFile(dst + "surplus-folder/s.txt", "s");
-        WhenLogged("### LESE ZIEL-ORDNER: '" + dst + "'", [&, replaced = replaced] {
+        // Sorted between "a.txt" and "b.txt": the first entry after "a.txt" is this folder.
+        test::MakeFolder(dst + "a_surplus");
+        WriteFile(dst + "a_surplus/s.txt", "s");
+        WhenLogged(lostAfter, [&, replaced = replaced] {
             std::rename(sourceFolder.c_str(), (dir / "away").c_str());
             if (replaced) {
                 test::MakeFolder(src);
@@ -140,7 +150,7 @@ TEST_F(SourceLossTest, SourceRootVanishingBeforeTheDeletionDeletesNothing) {
 
         EXPECT_EQ(Sync(job), 1);
 
-        EXPECT_EQ(test::ReadTree(dst), targetBefore) << error;
+        EXPECT_EQ(test::ReadTree(dst), targetBefore) << lostAfter << error;
         EXPECT_EQ(LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),
                   (Lines{"### LÖSCHEN:", error, "### LÖSCHEN (0) DAUERTE: <time>", ""}));
         EXPECT_EQ(test.program.engine.otherProblems, 1);

@@ -7,6 +7,7 @@
 #include "platform/DirectoryListing.h"
 #include "platform/TextFormat.h"
 #include "run/RunHeader.h"
+#include "run/RunTotalsBlock.h"
 #include "run/RunValidation.h"
 #include "support/TempDir.h"
 #include "support/TestProgram.h"
@@ -115,6 +116,47 @@ TEST_F(RunDriverTest, TwoJobsWriteTheTotalsBlockAndStampLastRun) {
     for (const SyncJob& job : program.jobs) {
         EXPECT_GT(job.LastRun, 0);
     }
+}
+
+// Every figure has its own value, so one that is dropped, taken from a neighbour or
+// overwritten instead of added shows in its line; the write rate stays whole as it adds up.
+TEST(RunTotalsTest, EveryFigureOfEveryJobAddsUpInItsOwnLine) {
+    const auto job = [](std::int32_t scale, float writeRate) {
+        JobStats stats;
+        std::int32_t next = 0;
+        for (std::int32_t* count :
+             {&stats.sourceFiles, &stats.targetFiles, &stats.newFiles, &stats.changedFiles,
+              &stats.foldersCreated, &stats.filesCopied}) {
+            *count = ++next * scale;
+        }
+        stats.bytesCopied = ++next * scale;
+        for (std::int32_t* count : {&stats.filesDeleted, &stats.foldersDeleted, &stats.copyErrors,
+                                    &stats.deleteErrors, &stats.folderDeleteErrors}) {
+            *count = ++next * scale;
+        }
+        for (std::int32_t* time : {&stats.readTime, &stats.compareTime, &stats.deleteTime,
+                                   &stats.copyTime, &stats.jobTime}) {
+            *time = ++next * scale * 1000;
+        }
+        stats.writeRate = writeRate;
+        return stats;
+    };
+    RunTotals totals;
+    AddToTotals(totals, job(1, 18.4f));
+    AddToTotals(totals, job(2, 36.4f));
+    test::TestProgram test;
+
+    WriteTotalsBlock(test.program.log, totals);
+
+    EXPECT_EQ(test.LogLines(),
+              (Lines{"##### GESAMTSTATISTIK:", "Quelldateien: 3", "Zieldateien: 6",
+                     "Neue Dateien: 9", "Neue Ordner: 15", "Geänderte Dateien: 12",
+                     "Dateien kopiert: 18", "Bytes kopiert: 21", "Dateien gelöscht: 24",
+                     "Ordner gelöscht: 27", "Fehler beim Datei kopieren: 30",
+                     "Fehler beim Datei löschen: 33", "Fehler beim Ordner löschen: 36",
+                     "Lesen benötigte: 00:00:39", "Vergleichen benötigte: 00:00:42",
+                     "Kopieren benötigte: 00:00:48", "Löschen benötigte: 00:00:45",
+                     "Bytes/s geschrieben: 54", "Komplette Synchronisation benötigte: 00:00:51"}));
 }
 
 TEST_F(RunDriverTest, MissingTargetJobAddsNothingAndTheRunGoesOn) {
