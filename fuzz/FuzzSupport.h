@@ -12,7 +12,7 @@ namespace quorvex::fuzz {
 class SilentDialogs : public UserDialogs {
   public:
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    bool AskYesNo(const std::string&, const std::string&, PresetAnswer) override { return false; }
     std::string AskText(const std::string&, const std::string&, const std::string&) override {
         return std::string();
     }
