@@ -56,10 +56,14 @@ class JobEditingTest : public GuiTest {
 TEST_F(JobEditingTest, AJobAddedWithTheButtonIsListedAndSavedAtExit) {
     std::vector<std::string> rows;
     std::string title;
-    Later user(300, [&]() {
-        dialogs.UseFallback();
+    // Acts once the list shows both jobs: a slow start (a sanitizer build, a busy machine)
+    // must not let the user click into an empty list.
+    Repeating user(50, [&]() {
         MainWindow* window = FindMainWindow();
-        ASSERT_NE(window, nullptr);
+        if (window == nullptr || window->Jobs().List()->GetItemCount() < 2) {
+            return false;
+        }
+        dialogs.UseFallback();
         window->Jobs().List()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
         WhenEditorOpens editing([&](JobEditorWindow& editor) {
             title = Text(editor.GetTitle());
@@ -73,6 +77,7 @@ TEST_F(JobEditingTest, AJobAddedWithTheButtonIsListedAndSavedAtExit) {
         EXPECT_TRUE(editing.Acted());
         rows = RowTitles(window->Jobs().List());
         window->Close();
+        return true;
     });
     const DateValue before = CurrentDateValue();
     EXPECT_EQ(RunInWindow(program, dialogs, dir / "Quorvex.ini", services), kExitClean);
