@@ -22,4 +22,14 @@ std::string WithoutTrailingSeparators(std::string_view path) {
     return result;
 }
 
+std::string ParentFolderOf(std::string_view path) {
+    const std::string trimmed = WithoutTrailingSeparators(path);
+    return trimmed.substr(0, trimmed.rfind(kPathSeparator) + 1);
+}
+
+std::string LastPartOf(std::string_view path) {
+    const std::string trimmed = WithoutTrailingSeparators(path);
+    return trimmed.substr(trimmed.rfind(kPathSeparator) + 1);
+}
+
 }  // namespace quorvex

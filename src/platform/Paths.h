@@ -13,6 +13,11 @@ bool EndsWithSeparator(std::string_view path);
 std::string WithTrailingSeparator(std::string_view path);
 std::string WithoutTrailingSeparators(std::string_view path);
 
+// The folder that holds a path's last part, ending with the separator, and that last part;
+// separators at the path's end are ignored.
+std::string ParentFolderOf(std::string_view path);
+std::string LastPartOf(std::string_view path);
+
 // The absolute form of a folder path, ending with the separator: links, "." and ".."
 // resolved in the part that exists; a part that does not exist (yet) is appended as
 // written, with "." and ".." applied to the text. Two paths naming the same folder give

@@ -219,11 +219,6 @@ bool MayList(int folderFd, const std::string& name) {
     return listed;
 }
 
-std::string FolderText(const std::string& path) {
-    const std::string trimmed = WithoutTrailingSeparators(path);
-    return trimmed.substr(0, trimmed.rfind(kPathSeparator) + 1);
-}
-
 }  // namespace
 
 TargetTree::TargetTree() : impl_(std::make_unique<Impl>()) {}
@@ -321,7 +316,7 @@ bool TargetTree::SameEntry(const std::string& first, const std::string& second) 
     // same, is another spelling of a listed entry: the one in the same folder with the
     // same facts.
     const int parent = impl_->Parent(second, secondName);
-    return parent >= 0 && FolderText(first) == FolderText(second) &&
+    return parent >= 0 && ParentFolderOf(first) == ParentFolderOf(second) &&
            SameFacts(firstStatus, secondStatus) && !MayList(parent, secondName);
 }
 

@@ -67,13 +67,6 @@ bool MayEmptyTarget(Program& program, const std::string& sourceRoot) {
     return false;
 }
 
-// The folder part (ending with the separator) and the name of a path.
-std::pair<std::string, std::string> SplitLast(const std::string& path) {
-    const std::string trimmed = WithoutTrailingSeparators(path);
-    const std::size_t cut = trimmed.rfind(kPathSeparator) + 1;
-    return {trimmed.substr(0, cut), trimmed.substr(cut)};
-}
-
 class Deletion {
   public:
     Deletion(Program& program, const std::string& sourceRoot, const FolderIdentity& scannedSource,
@@ -217,8 +210,9 @@ void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath)
 // name instead of being deleted, so the copy is not missing until the next run. True when
 // the entry is such a one; it is then never deleted, also when the rename fails.
 bool Deletion::TakeSourceName(const std::string& path, const std::string& sourcePath, bool folder) {
-    const auto [targetFolder, name] = SplitLast(path);
-    const std::string sourceFolder = SplitLast(sourcePath).first;
+    const std::string targetFolder = ParentFolderOf(path);
+    const std::string name = LastPartOf(path);
+    const std::string sourceFolder = ParentFolderOf(sourcePath);
     if (sourceFolder != listedFolder_) {
         ListDirectory(sourceFolder, listed_);
         listedFolder_ = sourceFolder;
