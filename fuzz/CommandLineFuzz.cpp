@@ -8,6 +8,7 @@
 #include "config/CommandLine.h"
 #include "config/JobList.h"
 #include "fuzz/FuzzSupport.h"
+#include "program/RunLog.h"
 
 namespace quorvex {
 namespace {

@@ -12,6 +12,7 @@
 #include "config/ConfigFile.h"
 #include "fuzz/FuzzSupport.h"
 #include "platform/TextFile.h"
+#include "program/RunLog.h"
 
 namespace quorvex {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "ui/UserDialogs.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex::fuzz {
 

@@ -11,7 +11,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/Paths.h"
 #include "platform/SystemActions.h"
-#include "run/Program.h"
+#include "program/Program.h"
 #include "ui/ConsoleDialogs.h"
 #include "ui/DialogsRelay.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/InstanceLock.h"
-#include "run/Program.h"
+#include "program/Program.h"
 
 namespace quorvex {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/CrashHandler.h"
-#include "run/Program.h"
+#include "program/Program.h"
 
 namespace quorvex {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "config/Settings.h"
-#include "run/RunLog.h"
+#include "program/RunLog.h"
 
 namespace quorvex {
 

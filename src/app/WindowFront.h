@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/Linkage.h"
-#include "run/Program.h"
-#include "ui/UserDialogs.h"
+#include "program/Program.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

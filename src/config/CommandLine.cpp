@@ -34,7 +34,7 @@ void ApplyByKind(const OptionRow& row, SwitchContext& context) {
 }  // namespace
 
 ParseResult ParseCommandLine(const std::vector<std::string>& arguments, Settings& settings,
-                             RunLog& log, UserDialogs& dialogs) {
+                             LogSink& log, UserDialogs& dialogs) {
     ArgumentReader reader(arguments);
     SwitchContext context{settings, log, dialogs, [&reader] { return reader.Take(); }};
     for (std::string argument = reader.Take(); !argument.empty(); argument = reader.Take()) {

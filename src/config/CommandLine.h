@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "config/Settings.h"
-#include "run/RunLog.h"
-#include "ui/UserDialogs.h"
+#include "report/LogSink.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 
@@ -15,6 +15,6 @@ enum class ParseResult { Ok, UnknownArgument };
 // program's own path); an empty argument ends the parsing as the end of the line does.
 // An unrecognised argument is reported to the user and nothing else happens.
 ParseResult ParseCommandLine(const std::vector<std::string>& arguments, Settings& settings,
-                             RunLog& log, UserDialogs& dialogs);
+                             LogSink& log, UserDialogs& dialogs);
 
 }  // namespace quorvex

@@ -137,7 +137,7 @@ std::string ConfigFilePath(const std::string& dataFolder) {
     return WithTrailingSeparator(dataFolder) + kConfigFileName;
 }
 
-bool LoadConfiguration(const std::string& path, Settings& settings, JobList& jobs, RunLog& log) {
+bool LoadConfiguration(const std::string& path, Settings& settings, JobList& jobs, LogSink& log) {
     IniFile ini;
     if (!ini.OpenForReading(path)) {
         log.Debug("Keine INI-Datei");
@@ -154,7 +154,7 @@ bool LoadConfiguration(const std::string& path, Settings& settings, JobList& job
 }
 
 bool SaveConfiguration(const std::string& path, const Settings& settings, const JobList& jobs,
-                       RunLog& log, DateValue now, const std::optional<OptionFieldTexts>& fields) {
+                       LogSink& log, DateValue now, const std::optional<OptionFieldTexts>& fields) {
     IniFile ini;
     if (!ini.CreateForWriting(path)) {
         log.Debug("Konnte Konfig-Datei nicht speichern");

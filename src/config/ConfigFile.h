@@ -5,7 +5,7 @@
 
 #include "config/JobList.h"
 #include "config/Settings.h"
-#include "run/RunLog.h"
+#include "report/LogSink.h"
 
 namespace quorvex {
 
@@ -24,12 +24,12 @@ struct OptionFieldTexts {
 // Reads the options and the job list; a missing key keeps the value in place. The job
 // list is replaced by the groups "Job #1", "Job #2" ... up to the first missing number.
 // False when the file could not be read (the settings and jobs are then untouched).
-bool LoadConfiguration(const std::string& path, Settings& settings, JobList& jobs, RunLog& log);
+bool LoadConfiguration(const std::string& path, Settings& settings, JobList& jobs, LogSink& log);
 
 // Writes the whole file anew; keys and groups this program does not know are dropped.
 // False when it could not be written; the old file then stays as it was.
 bool SaveConfiguration(const std::string& path, const Settings& settings, const JobList& jobs,
-                       RunLog& log, DateValue now,
+                       LogSink& log, DateValue now,
                        const std::optional<OptionFieldTexts>& fields = std::nullopt);
 
 }  // namespace quorvex

@@ -4,8 +4,8 @@
 #include "platform/Paths.h"
 #include "platform/TextCase.h"
 #include "platform/TextFormat.h"
-#include "run/RunLog.h"
-#include "ui/UserDialogs.h"
+#include "report/LogSink.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

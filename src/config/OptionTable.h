@@ -9,7 +9,7 @@
 
 namespace quorvex {
 
-class RunLog;
+class LogSink;
 class UserDialogs;
 
 // How an option's value is stored in the INI file and taken from its switch.
@@ -24,7 +24,7 @@ enum class OptionKind {
 // What a switch with an action of its own works with while the command line is parsed.
 struct SwitchContext {
     Settings& settings;
-    RunLog& log;
+    LogSink& log;
     UserDialogs& dialogs;
     std::function<std::string()> takeValue;  // the next argument unchanged, empty past the last
 };

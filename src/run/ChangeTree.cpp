@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/TextCase.h"
-#include "ui/SyncDisplay.h"
+#include "program/SyncDisplay.h"
 
 namespace quorvex {
 

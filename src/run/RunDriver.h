@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run/RunState.h"
+#include "program/RunState.h"
 
 namespace quorvex {
 

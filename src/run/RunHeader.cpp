@@ -4,7 +4,7 @@
 #include "platform/DirectoryListing.h"
 #include "platform/SystemInfo.h"
 #include "platform/TextFormat.h"
-#include "run/Program.h"
+#include "program/Program.h"
 
 namespace quorvex {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "platform/TextFormat.h"
-#include "run/RunLog.h"
+#include "program/RunLog.h"
 #include "sync/JobStatistics.h"
 
 namespace quorvex {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sync/JobStats.h"
+#include "program/JobStats.h"
 
 namespace quorvex {
 

@@ -5,7 +5,7 @@
 #include "platform/DiskSpace.h"
 #include "platform/FolderIdentity.h"
 #include "platform/Paths.h"
-#include "run/Program.h"
+#include "program/Program.h"
 
 namespace quorvex {
 

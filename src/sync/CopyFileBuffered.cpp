@@ -6,8 +6,8 @@
 
 #include "platform/FileIO.h"
 #include "platform/Ticks.h"
-#include "run/PauseAbort.h"
-#include "run/Program.h"
+#include "sync/PauseAbort.h"
+#include "program/Program.h"
 
 namespace quorvex {
 

@@ -7,8 +7,8 @@
 #include "platform/Paths.h"
 #include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
-#include "run/PauseAbort.h"
-#include "run/Program.h"
+#include "sync/PauseAbort.h"
+#include "program/Program.h"
 #include "sync/CopyFileBuffered.h"
 #include "sync/JobDisplay.h"
 

@@ -1,7 +1,7 @@
 #include "sync/JobDisplay.h"
 
 #include "platform/TextFormat.h"
-#include "run/Program.h"
+#include "program/Program.h"
 
 namespace quorvex {
 

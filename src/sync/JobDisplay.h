@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/Ticks.h"
-#include "ui/SyncDisplay.h"
+#include "program/SyncDisplay.h"
 
 namespace quorvex {
 

@@ -2,7 +2,7 @@
 
 #include "config/ProductInfo.h"
 #include "platform/TextFormat.h"
-#include "run/Program.h"
+#include "program/Program.h"
 #include "sync/JobDisplay.h"
 
 namespace quorvex {

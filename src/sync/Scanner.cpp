@@ -5,8 +5,8 @@
 #include "platform/DirectoryListing.h"
 #include "platform/Paths.h"
 #include "platform/TextCase.h"
-#include "run/PauseAbort.h"
-#include "run/Program.h"
+#include "sync/PauseAbort.h"
+#include "program/Program.h"
 #include "sync/ExtensionFilter.h"
 #include "sync/JobDisplay.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/DirectoryListing.h"
-#include "ui/SyncDisplay.h"
+#include "program/SyncDisplay.h"
 
 namespace quorvex {
 

@@ -5,7 +5,7 @@
 #include "platform/FileIO.h"
 #include "platform/Paths.h"
 #include "platform/TargetTree.h"
-#include "run/Program.h"
+#include "program/Program.h"
 
 namespace quorvex {
 

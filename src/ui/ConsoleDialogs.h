@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "ui/UserDialogs.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/UserDialogs.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

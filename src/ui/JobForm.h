@@ -5,8 +5,8 @@
 
 #include "config/JobList.h"
 #include "platform/DateTime.h"
-#include "run/RunLog.h"
-#include "ui/UserDialogs.h"
+#include "program/RunLog.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

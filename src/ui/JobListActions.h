@@ -6,7 +6,7 @@
 
 #include "config/JobList.h"
 #include "ui/JobEditor.h"
-#include "ui/UserDialogs.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

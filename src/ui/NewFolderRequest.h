@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/DateTime.h"
-#include "ui/UserDialogs.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "sync/JobStats.h"
+#include "program/JobStats.h"
 
 namespace quorvex {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/CommandLine.h"
+#include "program/RunLog.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 

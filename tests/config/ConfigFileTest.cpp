@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "config/ConfigFile.h"
+#include "program/RunLog.h"
 #include "support/ForkedChild.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"

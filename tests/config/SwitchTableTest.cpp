@@ -7,6 +7,7 @@
 
 #include "config/CommandLine.h"
 #include "config/CommandLineExport.h"
+#include "program/RunLog.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 

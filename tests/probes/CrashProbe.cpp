@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/SystemErrorReport.h"
-#include "run/RunLog.h"
+#include "program/RunLog.h"
 #include "ui/ConsoleDialogs.h"
 
 namespace {

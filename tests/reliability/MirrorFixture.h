@@ -9,7 +9,7 @@
 
 #include "config/SyncJob.h"
 #include "reliability/TreeGuard.h"
-#include "run/Program.h"
+#include "program/Program.h"
 #include "support/TempDir.h"
 #include "support/TestProgram.h"
 #include "support/TreeCheck.h"

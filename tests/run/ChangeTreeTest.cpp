@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "run/ChangeTree.h"
-#include "ui/SyncDisplay.h"
+#include "program/SyncDisplay.h"
 
 namespace quorvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "run/PauseAbort.h"
+#include "sync/PauseAbort.h"
 
 #include <gtest/gtest.h>
 

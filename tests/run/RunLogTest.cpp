@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "run/RunLog.h"
+#include "program/RunLog.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/SystemActions.h"
-#include "ui/EventPump.h"
-#include "ui/SyncDisplay.h"
+#include "program/EventPump.h"
+#include "program/SyncDisplay.h"
 
 namespace quorvex::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/UserDialogs.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex::test {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run/Program.h"
+#include "program/Program.h"
 #include "support/EngineFakes.h"
 #include "support/RecordingDialogs.h"
 

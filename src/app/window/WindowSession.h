@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/window/Toolkit.h"
-#include "run/Program.h"
+#include "program/Program.h"
 #include "ui/wx/MainWindow.h"
 #include "ui/wx/WxEventPump.h"
 #include "ui/wx/WxSyncDisplay.h"

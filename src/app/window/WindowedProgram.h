@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "run/Program.h"
+#include "program/Program.h"
 #include "ui/wx/WindowContext.h"
 #include "ui/wx/WxUserDialogs.h"
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "ui/EventPump.h"
+#include "program/EventPump.h"
 
 namespace quorvex {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "run/Program.h"
+#include "program/Program.h"
 #include "ui/JobForm.h"
 #include "ui/NewFolderRequest.h"
 #include "ui/wx/FolderPicker.h"

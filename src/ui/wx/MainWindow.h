@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "ui/EventPump.h"
+#include "program/EventPump.h"
 #include "ui/wx/ChangeTreeView.h"
 #include "ui/wx/ClickableImage.h"
 #include "ui/wx/ExpertPage.h"

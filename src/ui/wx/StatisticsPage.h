@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "ui/SyncDisplay.h"
+#include "program/SyncDisplay.h"
 
 namespace quorvex {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "sync/JobStats.h"
+#include "program/JobStats.h"
 
 namespace quorvex {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "run/Program.h"
+#include "program/Program.h"
 #include "ui/JobEditor.h"
 #include "ui/wx/HandlerGate.h"
 #include "ui/wx/WindowFonts.h"

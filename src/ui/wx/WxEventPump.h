@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/EventPump.h"
+#include "program/EventPump.h"
 #include "ui/wx/MainWindow.h"
 
 namespace quorvex {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run/Program.h"
+#include "program/Program.h"
 #include "ui/JobEditor.h"
 #include "ui/wx/WindowFonts.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/SyncDisplay.h"
+#include "program/SyncDisplay.h"
 #include "ui/wx/MainWindow.h"
 #include "ui/wx/WxEventPump.h"
 

@@ -1,6 +1,6 @@
 #include "ui/wx/WxText.h"
 
-#include "ui/UserDialogs.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

@@ -2,7 +2,7 @@
 
 #include <wx/window.h>
 
-#include "ui/UserDialogs.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

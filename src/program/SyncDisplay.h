@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "sync/JobStats.h"
+#include "program/JobStats.h"
 
 namespace quorvex {
 

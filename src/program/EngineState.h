@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/TargetTree.h"
-#include "sync/FileEntry.h"
-#include "sync/JobStats.h"
+#include "program/FileEntry.h"
+#include "program/JobStats.h"
 
 namespace quorvex {
 

@@ -1,4 +1,4 @@
-#include "sync/FileEntry.h"
+#include "program/FileEntry.h"
 
 #include "platform/Paths.h"
 

@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "config/Settings.h"
-#include "ui/UserDialogs.h"
+#include "report/LogSink.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 
 // The one way the program records what it does: each line may go to the debug log
 // (while DebugMode is on) and to the run log (while Logging is on), either buffered
 // until the run ends or, in secure mode, appended to the file at once.
-class RunLog {
+class RunLog : public LogSink {
   public:
     static constexpr const char* kDebugLogName = "Quorvex_DEBUG.log";
 
@@ -20,9 +21,9 @@ class RunLog {
     RunLog(const Settings& settings, UserDialogs& dialogs)
         : settings_(settings), dialogs_(dialogs) {}
 
-    void WriteLog(std::string_view text);
+    void WriteLog(std::string_view text) override;
     // A debug trace: written only while DebugMode is on.
-    void Debug(std::string_view text);
+    void Debug(std::string_view text) override;
 
     // The current run's log file; empty until the first run, kept after it.
     void SetPath(std::string path) { path_ = std::move(path); }

@@ -1,4 +1,4 @@
-#include "ui/UserDialogs.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 

@@ -1,4 +1,4 @@
-#include "run/RunLog.h"
+#include "program/RunLog.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "run/PauseAbort.h"
+#include "sync/PauseAbort.h"
 
 #include "platform/TerminationSignals.h"
-#include "run/Program.h"
+#include "program/Program.h"
 
 namespace quorvex {
 

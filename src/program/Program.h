@@ -6,12 +6,12 @@
 #include "config/JobList.h"
 #include "config/Settings.h"
 #include "platform/SystemActions.h"
-#include "run/RunLog.h"
-#include "run/RunState.h"
-#include "sync/EngineState.h"
-#include "ui/EventPump.h"
-#include "ui/SyncDisplay.h"
-#include "ui/UserDialogs.h"
+#include "program/RunLog.h"
+#include "program/RunState.h"
+#include "program/EngineState.h"
+#include "program/EventPump.h"
+#include "program/SyncDisplay.h"
+#include "report/UserDialogs.h"
 
 namespace quorvex {
 
