@@ -6,10 +6,10 @@
 #include "config/JobList.h"
 #include "config/Settings.h"
 #include "platform/SystemActions.h"
-#include "program/RunLog.h"
-#include "program/RunState.h"
 #include "program/EngineState.h"
 #include "program/EventPump.h"
+#include "program/RunLog.h"
+#include "program/RunState.h"
 #include "program/SyncDisplay.h"
 #include "report/UserDialogs.h"
 

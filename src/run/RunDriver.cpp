@@ -3,13 +3,13 @@
 #include "config/ProductInfo.h"
 #include "platform/TerminationSignals.h"
 #include "platform/TextFormat.h"
-#include "run/ChangeTree.h"
-#include "sync/PauseAbort.h"
 #include "program/Program.h"
+#include "run/ChangeTree.h"
 #include "run/RunHeader.h"
 #include "run/RunTotalsBlock.h"
 #include "run/RunValidation.h"
 #include "sync/JobDisplay.h"
+#include "sync/PauseAbort.h"
 #include "sync/RunJob.h"
 
 namespace quorvex {

@@ -7,10 +7,10 @@
 #include "platform/FileIO.h"
 #include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
-#include "sync/PauseAbort.h"
 #include "program/Program.h"
 #include "sync/Fingerprints.h"
 #include "sync/JobDisplay.h"
+#include "sync/PauseAbort.h"
 #include "sync/TargetListing.h"
 
 namespace quorvex {

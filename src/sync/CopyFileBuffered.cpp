@@ -6,8 +6,8 @@
 
 #include "platform/FileIO.h"
 #include "platform/Ticks.h"
-#include "sync/PauseAbort.h"
 #include "program/Program.h"
+#include "sync/PauseAbort.h"
 
 namespace quorvex {
 

@@ -7,10 +7,10 @@
 #include "platform/Paths.h"
 #include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
-#include "sync/PauseAbort.h"
 #include "program/Program.h"
 #include "sync/CopyFileBuffered.h"
 #include "sync/JobDisplay.h"
+#include "sync/PauseAbort.h"
 
 namespace quorvex {
 

@@ -7,12 +7,12 @@
 #include "platform/Paths.h"
 #include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
-#include "sync/PauseAbort.h"
 #include "program/Program.h"
 #include "sync/ChangeDetection.h"
 #include "sync/CopyPhase.h"
 #include "sync/JobDisplay.h"
 #include "sync/JobStatistics.h"
+#include "sync/PauseAbort.h"
 #include "sync/Scanner.h"
 #include "sync/SurplusDeletion.h"
 

@@ -5,10 +5,10 @@
 #include "platform/DirectoryListing.h"
 #include "platform/Paths.h"
 #include "platform/TextCase.h"
-#include "sync/PauseAbort.h"
 #include "program/Program.h"
 #include "sync/ExtensionFilter.h"
 #include "sync/JobDisplay.h"
+#include "sync/PauseAbort.h"
 
 namespace quorvex {
 

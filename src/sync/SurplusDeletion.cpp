@@ -6,9 +6,9 @@
 #include "platform/TargetTree.h"
 #include "platform/TextCase.h"
 #include "platform/TextFormat.h"
-#include "sync/PauseAbort.h"
 #include "program/Program.h"
 #include "sync/JobDisplay.h"
+#include "sync/PauseAbort.h"
 #include "sync/Scanner.h"
 #include "sync/TargetListing.h"
 

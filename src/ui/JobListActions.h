@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "config/JobList.h"
-#include "ui/JobEditor.h"
 #include "report/UserDialogs.h"
+#include "ui/JobEditor.h"
 
 namespace quorvex {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "config/SyncJob.h"
-#include "reliability/TreeGuard.h"
 #include "program/Program.h"
+#include "reliability/TreeGuard.h"
 #include "support/TempDir.h"
 #include "support/TestProgram.h"
 #include "support/TreeCheck.h"

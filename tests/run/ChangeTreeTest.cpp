@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "run/ChangeTree.h"
 #include "program/SyncDisplay.h"
+#include "run/ChangeTree.h"
 
 namespace quorvex {
 namespace {
