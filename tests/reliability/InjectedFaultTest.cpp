@@ -88,6 +88,10 @@ const InjectedFault kFaults[] = {
      0},
 };
 
+void PrintTo(const InjectedFault& fault, std::ostream* out) {
+    *out << fault.name;
+}
+
 class InjectedFaultTest : public ::testing::TestWithParam<InjectedFault> {};
 
 // Every fault keeps the old target, reaches the run log with its code and the debug trace
