@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/DateTime.h"
-#include "platform/DirectoryListing.h"
+#include "platform/FileFacts.h"
 
 namespace quorvex {
 
@@ -58,16 +58,6 @@ class InputFile {
     std::int64_t modifiedNanoseconds_ = 0;
     DateValue accessed_ = 0;
 };
-
-// CopyFrom's answer when the system has no in-kernel copy between the two files.
-constexpr long kKernelCopyUnsupported = -2;
-
-// Why creating or writing a new file failed, as far as a fallback cares.
-enum class WriteFailure { None, NoPermission, NoRoom, Other };
-
-// True for the names ReplacementFile gives its temporary files: ".quorvex-" followed by
-// six letters or digits.
-bool IsTemporaryFileName(const std::string& name);
 
 // The new version of a file, written under a temporary name in the target's folder and
 // put in the target's place only by Commit, so the old version stays whole until the
@@ -131,5 +121,11 @@ class ReplacementFile {
     std::string targetName_;
     std::string temporaryName_;
 };
+
+// The operating system's own copy: content, permission bits and times carried over
+// unchanged, but no set-id bit, for this copy does not take the source's owner. The target
+// is reached beneath the tree's root; the old target stays as it was unless the whole
+// copy succeeds.
+bool SystemCopyFile(TargetTree& tree, const std::string& source, const std::string& target);
 
 }  // namespace quorvex

@@ -12,6 +12,7 @@
 #include "platform/Descriptors_posix.h"
 #include "platform/EntryFacts_posix.h"
 #include "platform/FileIO.h"
+#include "platform/FileSystem.h"
 #include "platform/TargetTree_posix.h"
 
 namespace quorvex {

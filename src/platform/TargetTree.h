@@ -6,16 +6,11 @@
 #include <vector>
 
 #include "platform/DateTime.h"
-#include "platform/DirectoryListing.h"
+#include "platform/FileFacts.h"
 
 namespace quorvex {
 
 class InputFile;
-
-struct NamedKind {
-    std::string name;
-    EntryKind kind;
-};
 
 // A job's target as a closed room. Every path it is given is the root's text as given to
 // Open followed by a part below it; that part is resolved one folder at a time without

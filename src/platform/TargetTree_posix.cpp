@@ -13,6 +13,7 @@
 #include "platform/Descriptors_posix.h"
 #include "platform/EntryFacts_posix.h"
 #include "platform/FileIO.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
 namespace quorvex {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
-#include "platform/TargetTree.h"
+#include "platform/FileSystem.h"
 #include "program/FileEntry.h"
 #include "program/JobStats.h"
 
@@ -19,7 +20,7 @@ struct EngineState {
     std::int32_t activeJobs = 0;  // counted by the run's validation
     std::string jobTitle;         // the running job's title, for its change rows
     // The running job's target: every phase reaches the target through it.
-    TargetTree target;
+    std::unique_ptr<TargetRoom> target;
     // Problems the statistics have no line for (a folder that could not be created, a
     // job that could not run); they still make the run end with status 1.
     std::int32_t otherProblems = 0;

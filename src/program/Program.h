@@ -5,6 +5,7 @@
 
 #include "config/JobList.h"
 #include "config/Settings.h"
+#include "platform/RealFileSystem.h"
 #include "platform/SystemActions.h"
 #include "program/EngineState.h"
 #include "program/EventPump.h"
@@ -39,6 +40,9 @@ struct Program {
     // Priority, log-off and power-off; start-up puts the real ones here.
     NullSystemActions noSystemActions;
     SystemActions* system = &noSystemActions;
+    // Every file and folder the jobs read or write; tests put an in-memory one here.
+    RealFileSystem realFiles;
+    FileSystem* files = &realFiles;
     EngineState engine;
     // "Job #n: title|reason|detail" rows, collected while the display wants them.
     std::vector<std::string> changeList;

@@ -52,6 +52,12 @@ void RunLog::Debug(std::string_view text) {
     }
 }
 
+void RunLog::DebugReason(std::string_view reason) {
+    if (!reason.empty()) {
+        Debug("\tSystemmeldung: " + std::string(reason));
+    }
+}
+
 void RunLog::BeginRunLog() {
     if (settings_.Logging == 1 && settings_.SecureLog == 1 && !path_.empty()) {
         std::remove(path_.c_str());

@@ -24,6 +24,9 @@ class RunLog : public LogSink {
     void WriteLog(std::string_view text) override;
     // A debug trace: written only while DebugMode is on.
     void Debug(std::string_view text) override;
+    // The operating system's words for the failure the line before names, as a debug
+    // trace; nothing when it gave none.
+    void DebugReason(std::string_view reason);
 
     // The current run's log file; empty until the first run, kept after it.
     void SetPath(std::string path) { path_ = std::move(path); }

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/DiskSpace.h"
-#include "platform/FolderIdentity.h"
 #include "platform/Paths.h"
 #include "program/Program.h"
 
@@ -24,9 +22,9 @@ bool Contains(const std::vector<FolderIdentity>& folders, const FolderIdentity& 
 
 // A bind mount shows a folder at a second place whose path has nothing in common with
 // the first: only the identities of the folders tell.
-Overlap IdentityOverlap(const std::string& source, const std::string& target) {
-    const IdentityChain sourceChain = IdentityChainOf(source);
-    const IdentityChain targetChain = IdentityChainOf(target);
+Overlap IdentityOverlap(FileSystem& files, const std::string& source, const std::string& target) {
+    const IdentityChain sourceChain = files.IdentityChainOf(source);
+    const IdentityChain targetChain = files.IdentityChainOf(target);
     const bool sourceAbove =
         sourceChain.exists && Contains(targetChain.folders, sourceChain.folders.front());
     const bool targetAbove =
@@ -40,7 +38,7 @@ Overlap IdentityOverlap(const std::string& source, const std::string& target) {
 // A target inside its source would be copied into itself again with every run; a source
 // inside its target would be deleted by the mirror as surplus. Paths are compared as the
 // folders they name, so another spelling, a link or a bind mount does not hide either case.
-Overlap OverlapOf(const std::string& source, const std::string& target) {
+Overlap OverlapOf(FileSystem& files, const std::string& source, const std::string& target) {
     const std::string sourceFolder = ResolveFolderPath(source);
     const std::string targetFolder = ResolveFolderPath(target);
     if (sourceFolder == targetFolder) {
@@ -48,14 +46,14 @@ Overlap OverlapOf(const std::string& source, const std::string& target) {
     }
     const bool nested = targetFolder.compare(0, sourceFolder.size(), sourceFolder) == 0 ||
                         sourceFolder.compare(0, targetFolder.size(), targetFolder) == 0;
-    return nested ? Overlap::OneInsideTheOther : IdentityOverlap(source, target);
+    return nested ? Overlap::OneInsideTheOther : IdentityOverlap(files, source, target);
 }
 
 }  // namespace
 
-bool OnProtectedDrive(const std::string& saveDrives, const std::string& target,
+bool OnProtectedDrive(FileSystem& files, const std::string& saveDrives, const std::string& target,
                       std::string& drive) {
-    drive = DriveOfPath(target);
+    drive = files.DriveOf(target);
     std::size_t start = 0;
     while (start <= saveDrives.size()) {
         std::size_t end = saveDrives.find(',', start);
@@ -101,7 +99,7 @@ bool ValidateRun(Program& program) {
             }
             return false;
         }
-        const Overlap overlap = OverlapOf(job.Source, job.Target);
+        const Overlap overlap = OverlapOf(*program.files, job.Source, job.Target);
         if (overlap != Overlap::None) {
             if (window) {
                 Refuse(program, overlap == Overlap::SameFolder
@@ -112,7 +110,7 @@ bool ValidateRun(Program& program) {
         }
         std::string drive;
         if (job.IsActive() && settings.ProtectDrives == 1 &&
-            OnProtectedDrive(settings.SaveDrives, job.Target, drive)) {
+            OnProtectedDrive(*program.files, settings.SaveDrives, job.Target, drive)) {
             Refuse(program, "Zielverzeichnis '" + drive +
                                 "' gehört zu den geschützten Laufwerken!\rBitte prüfen Sie die "
                                 "Konfiguration");

@@ -4,6 +4,7 @@
 
 namespace quorvex {
 
+class FileSystem;
 struct Program;
 
 // Checks the job list before a run, in order, and shows the first problem found. Counts
@@ -12,6 +13,7 @@ bool ValidateRun(Program& program);
 
 // Whether a target lies on one of the protected drives (mount points joined by ",").
 // drive receives the target's mount point.
-bool OnProtectedDrive(const std::string& saveDrives, const std::string& target, std::string& drive);
+bool OnProtectedDrive(FileSystem& files, const std::string& saveDrives, const std::string& target,
+                      std::string& drive);
 
 }  // namespace quorvex

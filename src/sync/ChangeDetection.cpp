@@ -3,9 +3,6 @@
 #include <cstdlib>
 
 #include "config/ProductInfo.h"
-#include "platform/DirectoryListing.h"
-#include "platform/FileIO.h"
-#include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
 #include "program/Program.h"
 #include "sync/Fingerprints.h"
@@ -29,7 +26,7 @@ struct TargetFacts {
 // Only a file is a target file: a folder, a link or anything else of the source file's
 // name counts as missing, so the file is copied (or its failure reported) instead of
 // being judged by the other entry's time and size.
-TargetFacts LookUpTarget(TargetTree& tree, const std::string& targetPath) {
+TargetFacts LookUpTarget(TargetRoom& tree, const std::string& targetPath) {
     DirEntry info;
     TargetFacts facts;
     if (tree.Lookup(targetPath, info) == LookupResult::Found && info.kind == EntryKind::File) {
@@ -76,9 +73,7 @@ class Comparison {
     }
     void ShowProgress(const std::string& targetPath);
     std::string TargetFingerprint(const std::string& targetPath) {
-        InputFile file;
-        program_.engine.target.OpenFile(targetPath, file);
-        return FingerprintText(method_, file);
+        return FingerprintText(method_, program_.engine.target->OpenFile(targetPath).get());
     }
     Finding Judge(FileEntry& entry, const std::string& targetPath, const TargetFacts& target);
     void Report(Finding finding, FileEntry& entry, const std::string& targetPath,
@@ -152,7 +147,7 @@ Finding Comparison::Judge(FileEntry& entry, const std::string& targetPath,
         return Finding::AttributesChanged;
     }
     if (method_ >= 1 && method_ <= 3) {
-        entry.fingerprint = FingerprintText(method_, entry.path);
+        entry.fingerprint = FingerprintText(method_, *program_.files, entry.path);
         if (entry.fingerprint != TargetFingerprint(targetPath)) {
             return Finding::Fingerprint;
         }
@@ -219,12 +214,12 @@ void Comparison::CompareAll() {
         const std::string targetPath = TargetPathOf(entry);
         ShowProgress(targetPath);
         if (IsFolderEntry(entry)) {
-            if (!program_.engine.target.IsFolder(targetPath)) {
+            if (!program_.engine.target->IsFolder(targetPath)) {
                 TakeForCopy(entry, true);
             }
         } else {
             ++compared_;
-            const TargetFacts target = LookUpTarget(program_.engine.target, targetPath);
+            const TargetFacts target = LookUpTarget(*program_.engine.target, targetPath);
             Report(Judge(entry, targetPath, target), entry, targetPath, target);
         }
         if (PollPauseAbort(program_)) {

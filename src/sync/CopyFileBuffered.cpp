@@ -4,7 +4,7 @@
 #include <memory>
 #include <new>
 
-#include "platform/FileIO.h"
+#include "platform/FileSystem.h"
 #include "platform/Ticks.h"
 #include "program/Program.h"
 #include "sync/PauseAbort.h"
@@ -35,7 +35,7 @@ class BlockPoll {
 // through a buffer of the block size, allocated when first needed.
 class BlockMover {
   public:
-    BlockMover(InputFile& input, ReplacementFile& output, std::size_t blockSize)
+    BlockMover(SourceFile& input, NewFile& output, std::size_t blockSize)
         : input_(input), output_(output), blockSize_(blockSize) {}
 
     // Moves up to size bytes (at most the block size). Bytes moved; 0 when nothing more
@@ -59,15 +59,15 @@ class BlockMover {
     }
 
   private:
-    InputFile& input_;
-    ReplacementFile& output_;
+    SourceFile& input_;
+    NewFile& output_;
     const std::size_t blockSize_;
     std::unique_ptr<char[]> buffer_;
 };
 
 // An abort stops the copy into a temporary file, whose target stays whole. An in-place
 // write has no old version left to keep, so there an abort waits for the file's end.
-int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
+int CopyContent(Program& program, SourceFile& input, NewFile& output,
                 const CopyProgress& progress) {
     const std::int64_t length = input.Length();
     if (length == 0) {
@@ -104,11 +104,11 @@ int CopyContent(Program& program, InputFile& input, ReplacementFile& output,
 
 // Without permission or room for a temporary file, the new content may still go straight
 // into the existing target.
-bool WriteInPlace(Program& program, ReplacementFile& output, const std::string& target,
+bool WriteInPlace(Program& program, NewFile& output, const std::string& target,
                   std::int64_t length) {
     const WriteFailure failure = output.Failure();
     if ((failure != WriteFailure::NoPermission && failure != WriteFailure::NoRoom) ||
-        !output.OpenInPlace(program.engine.target, target, length)) {
+        !output.OpenInPlace(target, length)) {
         return false;
     }
     program.log.Debug("Schreibe Zieldatei direkt (kein Platz/keine Rechte für temporäre Datei): '" +
@@ -116,10 +116,9 @@ bool WriteInPlace(Program& program, ReplacementFile& output, const std::string& 
     return true;
 }
 
-int CopyInto(Program& program, InputFile& input, ReplacementFile& output, const std::string& target,
+int CopyInto(Program& program, SourceFile& input, NewFile& output, const std::string& target,
              const CopyProgress& progress) {
-    if (!output.Create(program.engine.target, target) &&
-        !WriteInPlace(program, output, target, input.Length())) {
+    if (!output.Create(target) && !WriteInPlace(program, output, target, input.Length())) {
         return kCopyTargetNotCreated;
     }
     const int result = CopyContent(program, input, output, progress);
@@ -132,8 +131,7 @@ int CopyInto(Program& program, InputFile& input, ReplacementFile& output, const 
 
 // A source written to during its copy keeps the time of the write, so the next run's
 // comparison sees it as changed and copies it again.
-void StampCopy(Program& program, const std::string& source, InputFile& input,
-               ReplacementFile& output) {
+void StampCopy(Program& program, const std::string& source, SourceFile& input, NewFile& output) {
     const DirEntry& facts = input.Facts();
     output.TakeOwner(input);
     if (input.ChangedSinceOpened()) {
@@ -148,26 +146,30 @@ void StampCopy(Program& program, const std::string& source, InputFile& input,
 }  // namespace
 
 int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
-                     const CopyProgress& progress, std::int64_t* bytesCopied) {
-    InputFile input;
-    if (!input.Open(source)) {
-        return input.Missing() ? kCopySourceMissing : kCopySourceUnreadable;
+                     const CopyProgress& progress, std::int64_t* bytesCopied, std::string* reason) {
+    bool missing = false;
+    std::unique_ptr<SourceFile> input = program.files->OpenFile(source, &missing, reason);
+    if (!input) {
+        return missing ? kCopySourceMissing : kCopySourceUnreadable;
     }
-    const std::int64_t length = input.Length();
-    ReplacementFile output;
-    int result = CopyInto(program, input, output, target, progress);
+    const std::int64_t length = input->Length();
+    const std::unique_ptr<NewFile> output = program.engine.target->StartNewFile();
+    int result = CopyInto(program, *input, *output, target, progress);
     if (result == kCopyDone) {
-        StampCopy(program, source, input, output);
+        StampCopy(program, source, *input, *output);
     }
-    input.Close();
-    if (!output.Finish() && result == kCopyDone) {
+    input.reset();
+    if (!output->Finish() && result == kCopyDone) {
         result = kCopyIncomplete;
     }
-    if (result != kCopyDone) {
-        return result;
+    if (result == kCopyDone && !output->Commit()) {
+        result = kCopyTargetNotCreated;
     }
-    if (!output.Commit()) {
-        return kCopyTargetNotCreated;
+    if (result != kCopyDone) {
+        if (reason != nullptr) {
+            *reason = output->Reason();
+        }
+        return result;
     }
     if (bytesCopied != nullptr) {
         *bytesCopied = length;

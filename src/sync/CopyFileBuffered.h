@@ -30,8 +30,9 @@ using CopyProgress = std::function<void(int percent)>;
 // old target stays as it was. Without permission or room for the temporary file the
 // content is written over the existing target, when it fits there. A source that changed
 // while it was copied leaves the copy with the time of the write. bytesCopied receives the
-// new target's length.
+// new target's length; reason, on a failure, the operating system's words for it.
 int CopyFileBuffered(Program& program, const std::string& source, const std::string& target,
-                     const CopyProgress& progress, std::int64_t* bytesCopied = nullptr);
+                     const CopyProgress& progress, std::int64_t* bytesCopied = nullptr,
+                     std::string* reason = nullptr);
 
 }  // namespace quorvex

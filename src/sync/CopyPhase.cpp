@@ -1,11 +1,7 @@
 #include "sync/CopyPhase.h"
 
 #include "config/ProductInfo.h"
-#include "platform/DirectoryListing.h"
-#include "platform/DiskSpace.h"
-#include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
 #include "program/Program.h"
 #include "sync/CopyFileBuffered.h"
@@ -57,7 +53,8 @@ class CopyRun {
     void Refresh();
     void CreateFolders(const FileEntry& entry);
     void CopyOneFile(const FileEntry& entry);
-    void ReportFailure(int code, const std::string& source, const std::string& target);
+    void ReportFailure(int code, const std::string& source, const std::string& target,
+                       const std::string& reason);
     std::int32_t FilesToCopy() const { return stats_.newFiles + stats_.changedFiles; }
 
     Program& program_;
@@ -80,9 +77,9 @@ void CopyRun::CheckFreeSpace() {
     for (const FileEntry& entry : program_.engine.copyList) {
         sum += entry.size;
     }
-    const std::string drive = DriveOfPath(targetRoot_);
+    const std::string drive = program_.files->DriveOf(targetRoot_);
     const std::int64_t neededMB = RoundedQuotient(sum, 1024 * 1024);
-    const std::int64_t available = DiskSpaceMB(drive, kDiskFree);
+    const std::int64_t available = program_.files->FreeMB(drive);
     if (available >= neededMB) {
         return;
     }
@@ -152,7 +149,7 @@ void CopyRun::Refresh() {
 
 void CopyRun::CreateFolders(const FileEntry& entry) {
     const std::string relative = entry.path.substr(sourceRoot_.size());
-    TargetTree& tree = program_.engine.target;
+    TargetRoom& tree = *program_.engine.target;
     std::string built;
     std::size_t start = 0;
     while (start < relative.size()) {
@@ -162,8 +159,9 @@ void CopyRun::CreateFolders(const FileEntry& entry) {
         }
         const std::string component = relative.substr(start, end - start);
         const std::string folder = targetRoot_ + built + component;
+        std::string reason;
         if (!component.empty() && !tree.IsFolder(folder)) {
-            if (tree.MakeFolder(folder)) {
+            if (tree.MakeFolder(folder, &reason)) {
                 ++stats_.foldersCreated;
                 tree.StampFolder(folder, entry.attributes,
                                  entry.modified + settings_.UTC_Time * 3600);
@@ -172,6 +170,7 @@ void CopyRun::CreateFolders(const FileEntry& entry) {
             } else {
                 AddChangeRow(program_, "|ORDNERFEHLER|" + folder);
                 program_.log.WriteLog("!!! FEHLER BEIM ANLEGEN DES ORDNERS: '" + folder + "'");
+                program_.log.DebugReason(reason);
                 ++program_.engine.otherProblems;
             }
         }
@@ -180,10 +179,12 @@ void CopyRun::CreateFolders(const FileEntry& entry) {
     }
 }
 
-void CopyRun::ReportFailure(int code, const std::string& source, const std::string& target) {
+void CopyRun::ReportFailure(int code, const std::string& source, const std::string& target,
+                            const std::string& reason) {
     ++stats_.copyErrors;
     program_.log.WriteLog("!!! FEHLER BEIM KOPIEREN: '" + source + "' -> '" + target + "'");
     program_.log.WriteLog("\t" + std::to_string(code) + CopyFailureReason(code));
+    program_.log.DebugReason(reason);
     ShowCount(program_, StatField::CopyErrors, stats_.copyErrors);
     AddChangeRow(program_, "|KOPIERFEHLER|" + target);
 }
@@ -196,13 +197,15 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
     if (window) {
         program_.display->SetFileStatus(ShortenPath(target, 60));
     }
-    TargetTree& tree = program_.engine.target;
+    TargetRoom& tree = *program_.engine.target;
     DirEntry existing;
+    std::string reason;
     if (!entry.targetMissing && tree.Lookup(target, existing) == LookupResult::Found &&
         existing.kind == EntryKind::File && (existing.attributes & kAttributeReadOnly) != 0 &&
-        !tree.MakeWritable(target)) {
+        !tree.MakeWritable(target, &reason)) {
         program_.log.WriteLog("!!! FEHLER BEIM LÖSCHEN DES READONLY-ATTRIBUTES FÜR '" + target +
                               "'");
+        program_.log.DebugReason(reason);
         AddChangeRow(program_, "|ATTRIBUTFEHLER|" + target);
     }
     CopyProgress progress;
@@ -210,7 +213,7 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
         progress = [this](int percent) { program_.display->SetFileProgress(percent); };
     }
     std::int64_t bytes = 0;
-    const int code = CopyFileBuffered(program_, source, target, progress, &bytes);
+    const int code = CopyFileBuffered(program_, source, target, progress, &bytes, &reason);
     if (code == kCopyDone) {
         ++stats_.filesCopied;
         stats_.bytesCopied += bytes;
@@ -225,11 +228,11 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
     }
     program_.log.WriteLog("! PROBLEM BEIM KOPIEREN, STARTE 2.VERSUCH: '" + source + "' -> '" +
                           target + "'");
-    if (SystemCopyFile(tree, source, target)) {
+    if (tree.SystemCopy(source, target, nullptr)) {
         program_.log.WriteLog("! DATEI ERFOLGREICH KOPIERT: '" + source + "' -> '" + target + "'");
         return;
     }
-    ReportFailure(code, source, target);
+    ReportFailure(code, source, target, reason);
 }
 
 void CopyRun::CopyAll() {

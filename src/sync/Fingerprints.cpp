@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/FileIO.h"
+#include "platform/FileSystem.h"
 
 namespace quorvex {
 
@@ -14,8 +14,8 @@ namespace {
 
 constexpr std::size_t kReadBlock = 256 * 1024;
 
-void AppendSample(std::string& text, InputFile& file, std::int64_t position) {
-    const int byte = file.ReadByteAt(position);
+void AppendSample(std::string& text, SourceFile* file, std::int64_t position) {
+    const int byte = file->ReadByteAt(position);
     int value = 0;
     if (byte >= 0) {
         const int asSigned = byte > 127 ? byte - 256 : byte;
@@ -26,11 +26,11 @@ void AppendSample(std::string& text, InputFile& file, std::int64_t position) {
     text += kHex[value & 0xF];
 }
 
-std::string QsmOf(InputFile& file, int sampleParameter) {
-    if (!file.IsOpen()) {
+std::string QsmOf(SourceFile* file, int sampleParameter) {
+    if (file == nullptr) {
         return std::string();
     }
-    const std::int64_t length = file.Length();
+    const std::int64_t length = file->Length();
     std::string text;
     AppendSample(text, file, 0);
     AppendSample(text, file, length - 1);
@@ -48,18 +48,18 @@ std::string QsmOf(InputFile& file, int sampleParameter) {
     return text;
 }
 
-std::uint32_t Crc32Of(InputFile& file) {
-    if (!file.IsOpen() || file.Length() == 0) {
+std::uint32_t Crc32Of(SourceFile* file) {
+    if (file == nullptr || file->Length() == 0) {
         return 0;
     }
     std::vector<unsigned char> buffer(kReadBlock);
     uLong crc = crc32(0L, Z_NULL, 0);
-    std::int64_t remaining = file.Length();
+    std::int64_t remaining = file->Length();
     while (remaining > 0) {
         const std::size_t want = remaining < static_cast<std::int64_t>(buffer.size())
                                      ? static_cast<std::size_t>(remaining)
                                      : buffer.size();
-        const long got = file.Read(buffer.data(), want);
+        const long got = file->Read(buffer.data(), want);
         if (got <= 0) {
             return 0;
         }
@@ -69,8 +69,8 @@ std::uint32_t Crc32Of(InputFile& file) {
     return static_cast<std::uint32_t>(crc);
 }
 
-std::string Md5Of(InputFile& file) {
-    if (!file.IsOpen()) {
+std::string Md5Of(SourceFile* file) {
+    if (file == nullptr) {
         return std::string();
     }
     const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(),
@@ -80,7 +80,7 @@ std::string Md5Of(InputFile& file) {
     }
     std::vector<unsigned char> buffer(kReadBlock);
     long got;
-    while ((got = file.Read(buffer.data(), buffer.size())) > 0) {
+    while ((got = file->Read(buffer.data(), buffer.size())) > 0) {
         EVP_DigestUpdate(context.get(), buffer.data(), static_cast<std::size_t>(got));
     }
     unsigned char digest[EVP_MAX_MD_SIZE];
@@ -99,29 +99,23 @@ std::string Md5Of(InputFile& file) {
 
 }  // namespace
 
-std::string QsmFingerprint(const std::string& path, int sampleParameter) {
-    InputFile file;
-    file.Open(path);
-    return QsmOf(file, sampleParameter);
+std::string QsmFingerprint(FileSystem& files, const std::string& path, int sampleParameter) {
+    return QsmOf(files.OpenFile(path, nullptr, nullptr).get(), sampleParameter);
 }
 
-std::uint32_t Crc32Fingerprint(const std::string& path) {
-    InputFile file;
-    file.Open(path);
-    return Crc32Of(file);
+std::uint32_t Crc32Fingerprint(FileSystem& files, const std::string& path) {
+    return Crc32Of(files.OpenFile(path, nullptr, nullptr).get());
 }
 
 std::string Crc32Text(std::uint32_t crc) {
     return std::to_string(static_cast<std::int32_t>(crc));
 }
 
-std::string Md5Fingerprint(const std::string& path) {
-    InputFile file;
-    file.Open(path);
-    return Md5Of(file);
+std::string Md5Fingerprint(FileSystem& files, const std::string& path) {
+    return Md5Of(files.OpenFile(path, nullptr, nullptr).get());
 }
 
-std::string FingerprintText(int method, InputFile& file) {
+std::string FingerprintText(int method, SourceFile* file) {
     switch (method) {
         case 1:
             return QsmOf(file, 4);
@@ -134,10 +128,8 @@ std::string FingerprintText(int method, InputFile& file) {
     }
 }
 
-std::string FingerprintText(int method, const std::string& path) {
-    InputFile file;
-    file.Open(path);
-    return FingerprintText(method, file);
+std::string FingerprintText(int method, FileSystem& files, const std::string& path) {
+    return FingerprintText(method, files.OpenFile(path, nullptr, nullptr).get());
 }
 
 }  // namespace quorvex

@@ -5,7 +5,8 @@
 
 namespace quorvex {
 
-class InputFile;
+class FileSystem;
+class SourceFile;
 
 // Content fingerprints. None reports an error: a file that cannot be read gives the
 // empty text (QSM, MD5) or 0 (CRC-32), which compares like any other value.
@@ -17,21 +18,21 @@ class InputFile;
 // Eight sampled bytes (fewer for files under 7 bytes) as two upper-case hex digits each:
 // the first byte, the last byte, then 2*sampleParameter-2 bytes spread over the first
 // half. A byte is taken as signed and written as its absolute value.
-std::string QsmFingerprint(const std::string& path, int sampleParameter);
+std::string QsmFingerprint(FileSystem& files, const std::string& path, int sampleParameter);
 
 // CRC-32 (ISO-HDLC) of the whole file; 0 for an empty file or one that cannot be read
 // in full.
-std::uint32_t Crc32Fingerprint(const std::string& path);
+std::uint32_t Crc32Fingerprint(FileSystem& files, const std::string& path);
 
 // The CRC as the signed decimal text the comparison uses.
 std::string Crc32Text(std::uint32_t crc);
 
 // MD5 of the whole file as 32 lower-case hex digits.
-std::string Md5Fingerprint(const std::string& path);
+std::string Md5Fingerprint(FileSystem& files, const std::string& path);
 
 // The fingerprint text of one of the methods 1 (QSM), 2 (CRC-32) or 3 (MD5).
-std::string FingerprintText(int method, const std::string& path);
-// The same for a file opened already; a file that is not open reads as unreadable.
-std::string FingerprintText(int method, InputFile& file);
+std::string FingerprintText(int method, FileSystem& files, const std::string& path);
+// The same for a file opened already; no file reads as unreadable.
+std::string FingerprintText(int method, SourceFile* file);
 
 }  // namespace quorvex

@@ -2,10 +2,7 @@
 
 #include "config/ProductInfo.h"
 #include "config/SyncJob.h"
-#include "platform/DirectoryListing.h"
-#include "platform/FolderIdentity.h"
 #include "platform/Paths.h"
-#include "platform/TargetTree.h"
 #include "platform/TextFormat.h"
 #include "program/Program.h"
 #include "sync/ChangeDetection.h"
@@ -22,11 +19,13 @@ namespace {
 
 // A folder the job needs is gone: one log line, a message in window mode, no job.
 bool FolderMissing(Program& program, const std::string& folder, bool present,
-                   const std::string& logText, const std::string& messageText) {
+                   const std::string& reason, const std::string& logText,
+                   const std::string& messageText) {
     if (present) {
         return false;
     }
     program.log.WriteLog(logText + folder);
+    program.log.DebugReason(reason);
     if (WindowMode(program)) {
         program.dialogs->ShowMessage(messageText + folder, kProductTitle, MessageIcon::Error);
     }
@@ -68,11 +67,13 @@ void WriteJobHeader(Program& program, const SyncJob& job) {
 std::string MakeDateFolder(Program& program, const std::string& targetRoot) {
     const std::string name =
         FormatDate(program.settings.DateFileMask, CurrentDateValue()) + kPathSeparator;
-    if (program.engine.target.MakeFolder(targetRoot + name)) {
+    std::string reason;
+    if (program.engine.target->MakeFolder(targetRoot + name, &reason)) {
         program.log.WriteLog("DATUMSORDNER AUF ZIEL ERSTELLT: " + name);
         return targetRoot + name;
     }
     program.log.WriteLog("!!! FEHLER BEI ORDNER-ERSTELUNG AUF ZIEL: " + name);
+    program.log.DebugReason(reason);
     return targetRoot;
 }
 
@@ -112,11 +113,14 @@ int RunPhases(Program& program, const SyncJob& job) {
     EngineState& engine = program.engine;
     engine.stats = JobStats();
     engine.jobTitle = job.Title;
-    if (FolderMissing(program, job.Target, engine.target.Open(job.Target),
+    std::string targetReason;
+    std::string sourceReason;
+    engine.target = program.files->OpenTarget(job.Target, &targetReason);
+    if (FolderMissing(program, job.Target, engine.target != nullptr, targetReason,
                       "FEHLER: Ziel-Verzeichnis existiert nicht (mehr): ",
                       "Ziel Verzeichnis existiert nicht (mehr):\r\n\r\n") ||
-        FolderMissing(program, job.Source, FolderExists(job.Source),
-                      "FEHLER: Quell-Verzeichnis existiert nicht (mehr): ",
+        FolderMissing(program, job.Source, program.files->FolderExists(job.Source, &sourceReason),
+                      sourceReason, "FEHLER: Quell-Verzeichnis existiert nicht (mehr): ",
                       "Quell Verzeichnis existiert nicht (mehr):\r\n\r\n")) {
         return 0;
     }
@@ -129,7 +133,7 @@ int RunPhases(Program& program, const SyncJob& job) {
     program.log.WriteLog("");
     // Left at zero when the source is gone already: then no deletion can match it.
     FolderIdentity scannedSource;
-    IdentifyFolder(sourceRoot, scannedSource);
+    program.files->IdentifyFolder(sourceRoot, scannedSource);
     const Ticks readEnd = ReadSource(program, job, sourceRoot, jobStart);
     DetectChanges(program, sourceRoot, targetRoot, job.FileCheckSum, readEnd);
     if (job.DeleteFiles == 1 && !AbortRequested(program)) {
@@ -147,7 +151,7 @@ int RunPhases(Program& program, const SyncJob& job) {
 
 int RunJob(Program& program, const SyncJob& job) {
     const int ran = RunPhases(program, job);
-    program.engine.target.Close();
+    program.engine.target.reset();
     return ran;
 }
 

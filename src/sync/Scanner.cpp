@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "platform/DirectoryListing.h"
 #include "platform/Paths.h"
 #include "platform/TextCase.h"
 #include "program/Program.h"
@@ -32,7 +31,7 @@ bool ListFolder(Program& program, const std::string& root, const ScanRequest& re
                 std::vector<DirEntry>& entries) {
     std::vector<ListingProblem> problems;
     std::string reason;
-    if (!ListDirectory(root, entries, &problems, &reason)) {
+    if (!program.files->List(root, entries, &problems, &reason)) {
         ReportProblem(program, "Ordner nicht lesbar: '" + root + "' (" + reason + ")");
         return false;
     }

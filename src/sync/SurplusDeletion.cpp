@@ -1,9 +1,7 @@
 #include "sync/SurplusDeletion.h"
 
 #include "config/ProductInfo.h"
-#include "platform/DirectoryListing.h"
 #include "platform/Paths.h"
-#include "platform/TargetTree.h"
 #include "platform/TextCase.h"
 #include "platform/TextFormat.h"
 #include "program/Program.h"
@@ -18,9 +16,9 @@ namespace {
 
 enum class SourceSide { Missing, File, Folder, OtherKind, Unknown };
 
-SourceSide LookUpSource(const std::string& path) {
+SourceSide LookUpSource(FileSystem& files, const std::string& path) {
     DirEntry info;
-    switch (LookupPath(WithoutTrailingSeparators(path), info)) {
+    switch (files.Lookup(WithoutTrailingSeparators(path), info)) {
         case LookupResult::Missing:
             return SourceSide::Missing;
         case LookupResult::Inaccessible:
@@ -34,7 +32,7 @@ SourceSide LookUpSource(const std::string& path) {
     return info.kind == EntryKind::Folder ? SourceSide::Folder : SourceSide::OtherKind;
 }
 
-EntryKind TargetKind(TargetTree& tree, const std::string& path, std::int32_t& attributes) {
+EntryKind TargetKind(TargetRoom& tree, const std::string& path, std::int32_t& attributes) {
     DirEntry info;
     if (tree.Lookup(path, info) != LookupResult::Found) {
         return EntryKind::Other;
@@ -51,7 +49,7 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 // or a wrong path than a wish to empty the backup: only the user's explicit Yes lets the
 // mirror go on.
 bool MayEmptyTarget(Program& program, const std::string& sourceRoot) {
-    if (program.engine.counters.filesSeen == 0 || !FolderIsEmpty(sourceRoot)) {
+    if (program.engine.counters.filesSeen == 0 || !program.files->FolderIsEmpty(sourceRoot)) {
         return true;
     }
     if (WindowMode(program) &&
@@ -73,7 +71,7 @@ class Deletion {
              const std::string& targetRoot)
         : program_(program),
           stats_(program.engine.stats),
-          tree_(program.engine.target),
+          tree_(*program.engine.target),
           sourceRoot_(sourceRoot),
           scannedSource_(scannedSource),
           targetRoot_(targetRoot),
@@ -93,7 +91,7 @@ class Deletion {
 
     Program& program_;
     JobStats& stats_;
-    TargetTree& tree_;
+    TargetRoom& tree_;
     const std::string& sourceRoot_;
     const FolderIdentity scannedSource_;
     const std::string& targetRoot_;
@@ -115,10 +113,10 @@ class Deletion {
 // folder renamed away may be replaced by another. Once it is not, nothing more is deleted.
 bool Deletion::SourceStillTheScannedFolder() {
     FolderIdentity now;
-    if (IdentifyFolder(sourceRoot_, now) && now == scannedSource_) {
+    if (program_.files->IdentifyFolder(sourceRoot_, now) && now == scannedSource_) {
         return true;
     }
-    const bool gone = !FolderExists(sourceRoot_);
+    const bool gone = !program_.files->FolderExists(sourceRoot_, nullptr);
     program_.log.WriteLog(gone ? "!!! FEHLER: Quell-Verzeichnis existiert nicht (mehr): " +
                                      sourceRoot_
                                : "!!! FEHLER: Quell-Verzeichnis ist nicht mehr derselbe Ordner, "
@@ -154,7 +152,7 @@ void Deletion::Refresh(const std::string& path) {
 }
 
 void Deletion::JudgeFolder(const std::string& path, const std::string& sourcePath) {
-    const SourceSide source = LookUpSource(sourcePath);
+    const SourceSide source = LookUpSource(*program_.files, sourcePath);
     if (source == SourceSide::Unknown || source == SourceSide::OtherKind) {
         protectedFolder_ = path;
         return;
@@ -165,7 +163,7 @@ void Deletion::JudgeFolder(const std::string& path, const std::string& sourcePat
         (source == SourceSide::Missing && TakeSourceName(path, sourcePath, true))) {
         return;
     }
-    if (tree_.RemoveFolderTree(path)) {
+    if (tree_.RemoveFolderTree(path, nullptr)) {
         program_.log.WriteLog("Ordner gelöscht: '" + path + "'");
         ++stats_.foldersDeleted;
         AddChangeRow(program_, "|Quelle fehlt|" + path);
@@ -175,7 +173,7 @@ void Deletion::JudgeFolder(const std::string& path, const std::string& sourcePat
 }
 
 void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath) {
-    const SourceSide source = LookUpSource(sourcePath);
+    const SourceSide source = LookUpSource(*program_.files, sourcePath);
     std::int32_t attributes = 0;
     const EntryKind kind = TargetKind(tree_, path, attributes);
     // A link is removed itself, whatever it points to; only a file may be renamed.
@@ -187,12 +185,14 @@ void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath)
         return;
     }
     RunLog& log = program_.log;
+    std::string reason;
     if (kind == EntryKind::File && (attributes & kAttributeReadOnly) != 0 &&
-        !tree_.MakeWritable(path)) {
+        !tree_.MakeWritable(path, &reason)) {
         log.WriteLog("!!! FEHLER BEIM LÖSCHEN DES READONLY-ATTRIBUTES FÜR '" + path + "'");
+        log.DebugReason(reason);
         AddChangeRow(program_, "|Attributfehler|" + path);
     }
-    if (tree_.Remove(path)) {
+    if (tree_.Remove(path, &reason)) {
         ++stats_.filesDeleted;
         log.WriteLog("Datei gelöscht '" + path + "'");
         AddChangeRow(program_, "|Quelle fehlt|" + path);
@@ -200,6 +200,7 @@ void Deletion::JudgeFile(const std::string& path, const std::string& sourcePath)
     } else {
         ++stats_.deleteErrors;
         log.WriteLog("!!! FEHLER BEI DATEI LÖSCHEN '" + path + "'");
+        log.DebugReason(reason);
         ShowCount(program_, StatField::DeleteErrors, stats_.deleteErrors);
         AddChangeRow(program_, "|Löschfehler|" + path);
     }
@@ -214,7 +215,7 @@ bool Deletion::TakeSourceName(const std::string& path, const std::string& source
     const std::string name = LastPartOf(path);
     const std::string sourceFolder = ParentFolderOf(sourcePath);
     if (sourceFolder != listedFolder_) {
-        ListDirectory(sourceFolder, listed_);
+        program_.files->List(sourceFolder, listed_, nullptr, nullptr);
         listedFolder_ = sourceFolder;
     }
     const std::string ending = folder ? std::string(1, kPathSeparator) : std::string();
@@ -225,9 +226,11 @@ bool Deletion::TakeSourceName(const std::string& path, const std::string& source
             continue;
         }
         const std::string oldPath = path;
-        if (!tree_.Rename(oldPath, sibling.name)) {
+        std::string reason;
+        if (!tree_.Rename(oldPath, sibling.name, &reason)) {
             program_.log.WriteLog("!!! FEHLER BEIM UMBENENNEN: '" + oldPath + "' -> '" + newPath +
                                   "'");
+            program_.log.DebugReason(reason);
             ++program_.engine.otherProblems;
             return true;
         }

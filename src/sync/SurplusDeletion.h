@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/FolderIdentity.h"
+#include "platform/FileFacts.h"
 
 namespace quorvex {
 

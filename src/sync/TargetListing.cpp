@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/FileIO.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "platform/TargetTree.h"
 #include "program/Program.h"
 
 namespace quorvex {
@@ -23,11 +22,11 @@ class TargetWalk {
         }
         const std::string path = folder + name;
         DirEntry source;
-        if (LookupPath(sourceRoot_ + path.substr(targetRoot_.size()), source) !=
+        if (program_.files->Lookup(sourceRoot_ + path.substr(targetRoot_.size()), source) !=
             LookupResult::Missing) {
             return false;
         }
-        if (program_.engine.target.RemoveStaleTemporary(path)) {
+        if (program_.engine.target->RemoveStaleTemporary(path)) {
             program_.log.Debug("Temporäre Datei eines abgebrochenen Laufs entfernt: '" + path +
                                "'");
         }
@@ -36,7 +35,7 @@ class TargetWalk {
 
     std::int32_t Count(const std::string& folder) {
         std::vector<NamedKind> entries;
-        if (!program_.engine.target.ListKinds(folder, entries)) {
+        if (!program_.engine.target->ListKinds(folder, entries)) {
             return 0;
         }
         std::int32_t count = 0;
@@ -62,7 +61,7 @@ class TargetWalk {
 bool ListTargetFolder(Program& program, const std::string& sourceRoot,
                       const std::string& targetRoot, const std::string& folder,
                       std::vector<DirEntry>& entries) {
-    if (!program.engine.target.List(folder, entries)) {
+    if (!program.engine.target->List(folder, entries)) {
         return false;
     }
     TargetWalk walk(program, sourceRoot, targetRoot);

@@ -81,7 +81,7 @@ TEST_F(RunDriverTest, ShortPathAndProtectedDriveMessages) {
     program.jobs.Select(0)->Source = one;
     program.settings.ProtectDrives = 1;
     std::string drive;
-    OnProtectedDrive("", two, drive);
+    OnProtectedDrive(*program.files, "", two, drive);
     program.settings.SaveDrives = "/nowhere," + drive;
     EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
 

@@ -20,7 +20,7 @@ class ChangeDetectionTest : public ::testing::Test {
         test::MakeFolder(src);
         test::MakeFolder(dst);
         test::WriteFile(dst + "other", "keeps the target from looking empty");
-        program.engine.target.Open(dst);
+        program.engine.target = program.files->OpenTarget(dst, nullptr);
     }
 
     void Pair(const std::string& name, long long sourceTime, long long targetTime,

@@ -45,7 +45,7 @@ class CopyTest : public ::testing::Test {
     CopyTest() {
         test::MakeFolder(src);
         test::MakeFolder(dst);
-        test.program.engine.target.Open(dst);
+        test.program.engine.target = test.program.files->OpenTarget(dst, nullptr);
     }
     int Copy(const std::string& from, const std::string& to) {
         return CopyFileBuffered(test.program, from, to, nullptr);
@@ -283,7 +283,7 @@ TEST_P(InPlaceFallbackTest, WritesOverTheTargetOnlyWhereThatIsSafe) {
             return entered;
         }
         // The job opens its target when it starts, which is now: after the mount.
-        test.program.engine.target.Open(dst);
+        test.program.engine.target = test.program.files->OpenTarget(dst, nullptr);
         const int code = Copy(src + "new", dst + "t");
         const Lines log = test.LogLines();
         const bool logged =

@@ -83,7 +83,8 @@ TEST_F(ScannerTest, AbortStopsEveryLevelAtItsNextEntry) {
 }
 
 TEST_F(ScannerTest, TargetFilesCountTheWholeTree) {
-    ASSERT_TRUE(program.engine.target.Open(dir.path()));
+    program.engine.target = program.files->OpenTarget(dir.path(), nullptr);
+    ASSERT_TRUE(program.engine.target);
     EXPECT_EQ(CountTargetFiles(program, dir.path(), dir.path()), 4);
     EXPECT_EQ(CountTargetFiles(program, dir.path(), dir / "zempty/"), 0);
     EXPECT_EQ(CountTargetFiles(program, dir.path(), dir / "missing/"), 0);
