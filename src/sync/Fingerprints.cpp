@@ -121,20 +121,34 @@ std::string Md5Fingerprint(const std::string& path) {
     return Md5Of(file);
 }
 
-std::string FingerprintText(int method, InputFile& file) {
-    switch (method) {
+FingerprintMethod FingerprintMethodOf(std::uint8_t fileCheckSum) {
+    switch (fileCheckSum) {
         case 1:
-            return QsmOf(file, 4);
+            return FingerprintMethod::Qsm;
         case 2:
-            return Crc32Text(Crc32Of(file));
+            return FingerprintMethod::Crc32;
         case 3:
-            return Md5Of(file);
+            return FingerprintMethod::Md5;
         default:
-            return std::string();
+            return FingerprintMethod::None;
     }
 }
 
-std::string FingerprintText(int method, const std::string& path) {
+std::string FingerprintText(FingerprintMethod method, InputFile& file) {
+    switch (method) {
+        case FingerprintMethod::Qsm:
+            return QsmOf(file, 4);
+        case FingerprintMethod::Crc32:
+            return Crc32Text(Crc32Of(file));
+        case FingerprintMethod::Md5:
+            return Md5Of(file);
+        case FingerprintMethod::None:
+            break;
+    }
+    return std::string();
+}
+
+std::string FingerprintText(FingerprintMethod method, const std::string& path) {
     InputFile file;
     file.Open(path);
     return FingerprintText(method, file);

@@ -72,7 +72,7 @@ TEST_F(FingerprintsTest, Crc32IsTheStandardValueAsSignedText) {
     EXPECT_EQ(Crc32Text(0xCBF43926u), "-873187034");
     EXPECT_EQ(Crc32Text(0xFFFFFFFFu), "-1");
     EXPECT_EQ(Crc32Text(0x12345678u), "305419896");
-    EXPECT_EQ(FingerprintText(2, Make("empty", "")), "0");
+    EXPECT_EQ(FingerprintText(FingerprintMethod::Crc32, Make("empty", "")), "0");
 }
 
 TEST_F(FingerprintsTest, Crc32StreamsFilesLargerThanItsBuffer) {
@@ -93,13 +93,16 @@ TEST_F(FingerprintsTest, Md5OfKnownInputs) {
 
 TEST_F(FingerprintsTest, UnreadableFilesGiveEqualTextsWithEveryMethod) {
     const std::string missing = dir / "missing";
-    for (int method = 1; method <= 3; ++method) {
+    for (std::uint8_t stored = 1; stored <= 3; ++stored) {
+        const FingerprintMethod method = FingerprintMethodOf(stored);
         EXPECT_EQ(FingerprintText(method, missing), FingerprintText(method, dir / "other"));
         EXPECT_EQ(FingerprintText(method, dir.path()), FingerprintText(method, missing))
             << "a folder is not read";
     }
-    EXPECT_EQ(FingerprintText(2, missing), "0");
-    EXPECT_EQ(FingerprintText(3, missing), "");
+    EXPECT_EQ(FingerprintText(FingerprintMethodOf(2), missing), "0");
+    EXPECT_EQ(FingerprintText(FingerprintMethodOf(3), missing), "");
+    EXPECT_EQ(FingerprintText(FingerprintMethodOf(7), Make("read", "abc")), "")
+        << "an unknown stored value compares no content";
 }
 
 }  // namespace
