@@ -20,10 +20,8 @@ enum class StatField {
 };
 constexpr int kStatFieldCount = 9;
 
-// Show commands of the main window.
-constexpr int kShowHide = 0;
-constexpr int kShowNormal = 1;
-constexpr int kShowMinimised = 6;
+// How a run wants the main window shown.
+enum class ShowState { Hide, Normal, Minimised };
 
 // What a run writes to while it works. The main window implements it; with -nowin and
 // in tests a null display stands in. Callers throttle their updates themselves.
@@ -57,7 +55,7 @@ class SyncDisplay {
     virtual void SetRunButtonLabels(const std::string& runLabel,
                                     const std::string& previewLabel) = 0;
     virtual void ShowPage(int index) = 0;
-    virtual void ShowMainWindow(int command) = 0;
+    virtual void ShowMainWindow(ShowState state) = 0;
     // After a run: the start button, batch export, adding and removing jobs, the
     // file-list toggle and the job list take input again.
     virtual void EnableAfterRun() = 0;
@@ -86,7 +84,7 @@ class NullSyncDisplay : public SyncDisplay {
     void LockControls(bool) override {}
     void SetRunButtonLabels(const std::string&, const std::string&) override {}
     void ShowPage(int) override {}
-    void ShowMainWindow(int) override {}
+    void ShowMainWindow(ShowState) override {}
     void EnableAfterRun() override {}
     bool ShowStatisticsWindow(const RunTotals&, bool, const std::string&) override { return true; }
 };

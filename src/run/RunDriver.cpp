@@ -32,7 +32,7 @@ void ShowRunStart(Program& program) {
     display.RefreshStatisticsLabels();
     FlushEvents(program);
     if (program.settings.AutoMinimize == 1 && program.settings.LongTerm == 0) {
-        display.ShowMainWindow(kShowMinimised);
+        display.ShowMainWindow(ShowState::Minimised);
     }
 }
 
@@ -94,7 +94,7 @@ bool RunActiveJobs(Program& program, RunTotals& totals) {
         if (WindowMode(program)) {
             ShowJobStart(program, job);
         }
-        if (RunJob(program, job) == 1) {
+        if (RunJob(program, job)) {
             if (!program.run.Preview()) {
                 job.LastRun = CurrentDateValue();
             }
@@ -112,7 +112,7 @@ void FinishRun(Program& program, const RunTotals& totals) {
     if (window) {
         ShowRunEnd(program);
         if (settings.AutoMinimize == 1 && settings.AutoExit == 0 && settings.LongTerm == 0) {
-            program.display->ShowMainWindow(kShowNormal);
+            program.display->ShowMainWindow(ShowState::Normal);
         }
     }
     if (settings.Priority != kPriorityNormal) {
@@ -153,7 +153,7 @@ RunOutcome RunAllJobs(Program& program, RunKind kind) {
     }
     if (settings.Systray == 1) {
         program.display->AddTrayIcon("Quorvex gestartet...");
-        program.display->ShowMainWindow(kShowHide);
+        program.display->ShowMainWindow(ShowState::Hide);
     }
     const DateValue now = CurrentDateValue();
     program.log.SetPath(RunLogPath(settings, now, TickCount()));
@@ -168,7 +168,7 @@ RunOutcome RunAllJobs(Program& program, RunKind kind) {
     const bool jobMissing = RunActiveJobs(program, totals);
     if (settings.Systray == 1) {
         program.display->RemoveTrayIcon();
-        program.display->ShowMainWindow(kShowNormal);
+        program.display->ShowMainWindow(ShowState::Normal);
     }
     if (program.engine.activeJobs > 1) {
         WriteTotalsBlock(program.log, totals);

@@ -1,10 +1,9 @@
 #include "sync/ChangeDetection.h"
 
-#include <cstdlib>
-
 #include "config/ProductInfo.h"
 #include "platform/TextFormat.h"
 #include "program/Program.h"
+#include "sync/ChangeRule.h"
 #include "sync/Fingerprints.h"
 #include "sync/JobDisplay.h"
 #include "sync/PauseAbort.h"
@@ -13,15 +12,6 @@
 namespace quorvex {
 
 namespace {
-
-enum class Finding { None, DateChanged, NewFile, SizeChanged, AttributesChanged, Fingerprint };
-
-struct TargetFacts {
-    bool exists = false;
-    DateValue modified = 0;
-    std::int64_t size = 0;
-    std::int32_t attributes = 0;
-};
 
 // Only a file is a target file: a folder, a link or anything else of the source file's
 // name counts as missing, so the file is copied (or its failure reported) instead of
@@ -38,11 +28,21 @@ TargetFacts LookUpTarget(TargetRoom& tree, const std::string& targetPath) {
     return facts;
 }
 
-const char* FingerprintLabel(int method) {
+ChangeChecks ChecksOf(const Settings& settings, FingerprintMethod method) {
+    ChangeChecks checks;
+    checks.date = settings.FileCheck_Date == 1;
+    checks.exist = settings.Filecheck_Exist == 1;
+    checks.attributes = settings.FileCheck_Attribute == 1;
+    checks.toleranceSeconds = settings.NTFS_TimeDifference;
+    checks.method = method;
+    return checks;
+}
+
+const char* FingerprintLabel(FingerprintMethod method) {
     switch (method) {
-        case 1:
+        case FingerprintMethod::Qsm:
             return "QSM-Fingerprint geändert: '";
-        case 2:
+        case FingerprintMethod::Crc32:
             return "CRC32-Fingerprint geändert: '";
         default:
             return "MD5-Fingerprint geändert: '";
@@ -52,13 +52,14 @@ const char* FingerprintLabel(int method) {
 class Comparison {
   public:
     Comparison(Program& program, const std::string& sourceRoot, const std::string& targetRoot,
-               int method)
+               FingerprintMethod method)
         : program_(program),
           settings_(program.settings),
           stats_(program.engine.stats),
           sourceRoot_(sourceRoot),
           targetRoot_(targetRoot),
           method_(method),
+          checks_(ChecksOf(settings_, method)),
           start_(TickCount()),
           statusTimer_(start_),
           titleTimer_(start_),
@@ -88,7 +89,8 @@ class Comparison {
     JobStats& stats_;
     const std::string& sourceRoot_;
     const std::string& targetRoot_;
-    const int method_;
+    const FingerprintMethod method_;
+    const ChangeChecks checks_;
     const Ticks start_;
     Throttle statusTimer_;
     Throttle titleTimer_;
@@ -127,32 +129,11 @@ void Comparison::ShowProgress(const std::string& targetPath) {
 
 Finding Comparison::Judge(FileEntry& entry, const std::string& targetPath,
                           const TargetFacts& target) {
-    const DateValue difference = entry.modified - target.modified;
-    const bool beyondTolerance = std::llabs(difference) > settings_.NTFS_TimeDifference;
-    if (settings_.FileCheck_Date == 1 && target.exists && beyondTolerance) {
-        return Finding::DateChanged;
-    }
-    if (!target.exists) {
-        return settings_.Filecheck_Exist == 1 ? Finding::NewFile : Finding::None;
-    }
-    // Times within the tolerance say nothing: a file saved twice in a second has changed
-    // all the same, so the closer tests decide.
-    if (difference != 0 && beyondTolerance) {
-        return Finding::None;
-    }
-    if (entry.size != target.size) {
-        return Finding::SizeChanged;
-    }
-    if (settings_.FileCheck_Attribute == 1 && entry.attributes != target.attributes) {
-        return Finding::AttributesChanged;
-    }
-    if (method_ >= 1 && method_ <= 3) {
+    const SourceFacts source{entry.modified, entry.size, entry.attributes};
+    return JudgeChange(source, target, checks_, [&]() {
         entry.fingerprint = FingerprintText(method_, *program_.files, entry.path);
-        if (entry.fingerprint != TargetFingerprint(targetPath)) {
-            return Finding::Fingerprint;
-        }
-    }
-    return Finding::None;
+        return entry.fingerprint != TargetFingerprint(targetPath);
+    });
 }
 
 void Comparison::Report(Finding finding, FileEntry& entry, const std::string& targetPath,
@@ -252,7 +233,7 @@ void Comparison::TakeWholeSource() {
 }  // namespace
 
 void DetectChanges(Program& program, const std::string& sourceRoot, const std::string& targetRoot,
-                   int fingerprintMethod, Ticks sourceReadEnd) {
+                   FingerprintMethod fingerprintMethod, Ticks sourceReadEnd) {
     EngineState& engine = program.engine;
     JobStats& stats = engine.stats;
     program.log.WriteLog("### ÄNDERUNGEN:");

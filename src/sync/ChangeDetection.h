@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Ticks.h"
+#include "sync/Fingerprints.h"
 
 namespace quorvex {
 
@@ -12,8 +13,7 @@ struct Program;
 // target, found by path, and fills the CopyList with the files to copy and the folders to
 // create. Logs one line per finding, sets targetFiles, newFiles, changedFiles and
 // compareTime (measured from sourceReadEnd), and empties the ScanList at the end.
-// fingerprintMethod: 0 none, 1 QSM, 2 CRC-32, 3 MD5.
 void DetectChanges(Program& program, const std::string& sourceRoot, const std::string& targetRoot,
-                   int fingerprintMethod, Ticks sourceReadEnd);
+                   FingerprintMethod fingerprintMethod, Ticks sourceReadEnd);
 
 }  // namespace quorvex

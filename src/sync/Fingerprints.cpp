@@ -115,20 +115,34 @@ std::string Md5Fingerprint(FileSystem& files, const std::string& path) {
     return Md5Of(files.OpenFile(path, nullptr, nullptr).get());
 }
 
-std::string FingerprintText(int method, SourceFile* file) {
-    switch (method) {
+FingerprintMethod FingerprintMethodOf(std::uint8_t fileCheckSum) {
+    switch (fileCheckSum) {
         case 1:
-            return QsmOf(file, 4);
+            return FingerprintMethod::Qsm;
         case 2:
-            return Crc32Text(Crc32Of(file));
+            return FingerprintMethod::Crc32;
         case 3:
-            return Md5Of(file);
+            return FingerprintMethod::Md5;
         default:
-            return std::string();
+            return FingerprintMethod::None;
     }
 }
 
-std::string FingerprintText(int method, FileSystem& files, const std::string& path) {
+std::string FingerprintText(FingerprintMethod method, SourceFile* file) {
+    switch (method) {
+        case FingerprintMethod::Qsm:
+            return QsmOf(file, 4);
+        case FingerprintMethod::Crc32:
+            return Crc32Text(Crc32Of(file));
+        case FingerprintMethod::Md5:
+            return Md5Of(file);
+        case FingerprintMethod::None:
+            break;
+    }
+    return std::string();
+}
+
+std::string FingerprintText(FingerprintMethod method, FileSystem& files, const std::string& path) {
     return FingerprintText(method, files.OpenFile(path, nullptr, nullptr).get());
 }
 

@@ -8,6 +8,13 @@ namespace quorvex {
 class FileSystem;
 class SourceFile;
 
+// How a job compares file contents.
+enum class FingerprintMethod { None, Qsm, Crc32, Md5 };
+
+// The method a job's stored FileCheckSum value (0 none, 1 QSM, 2 CRC32, 3 MD5) asks for;
+// any other value compares no content.
+FingerprintMethod FingerprintMethodOf(std::uint8_t fileCheckSum);
+
 // Content fingerprints. None reports an error: a file that cannot be read gives the
 // empty text (QSM, MD5) or 0 (CRC-32), which compares like any other value.
 //
@@ -30,9 +37,9 @@ std::string Crc32Text(std::uint32_t crc);
 // MD5 of the whole file as 32 lower-case hex digits.
 std::string Md5Fingerprint(FileSystem& files, const std::string& path);
 
-// The fingerprint text of one of the methods 1 (QSM), 2 (CRC-32) or 3 (MD5).
-std::string FingerprintText(int method, FileSystem& files, const std::string& path);
+// The fingerprint text of a file by the given method; empty for None.
+std::string FingerprintText(FingerprintMethod method, FileSystem& files, const std::string& path);
 // The same for a file opened already; no file reads as unreadable.
-std::string FingerprintText(int method, SourceFile* file);
+std::string FingerprintText(FingerprintMethod method, SourceFile* file);
 
 }  // namespace quorvex

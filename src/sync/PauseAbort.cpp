@@ -47,12 +47,12 @@ bool PollPauseAbort(Program& program) {
             return program.settings.LongTerm == 1 ? false : Abort(program);
         case PumpEvent::TrayLeftClick:
             if (program.settings.Systray == 1) {
-                program.display->ShowMainWindow(kShowNormal);
+                program.display->ShowMainWindow(ShowState::Normal);
             }
             return false;
         case PumpEvent::TrayRightClick:
             if (program.settings.Systray == 1) {
-                program.display->ShowMainWindow(kShowHide);
+                program.display->ShowMainWindow(ShowState::Hide);
             }
             return false;
         case PumpEvent::CloseRequest:

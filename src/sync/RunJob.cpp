@@ -7,6 +7,7 @@
 #include "program/Program.h"
 #include "sync/ChangeDetection.h"
 #include "sync/CopyPhase.h"
+#include "sync/Fingerprints.h"
 #include "sync/JobDisplay.h"
 #include "sync/JobStatistics.h"
 #include "sync/PauseAbort.h"
@@ -32,6 +33,21 @@ bool FolderMissing(Program& program, const std::string& folder, bool present,
     return true;
 }
 
+const char* FingerprintWord(std::uint8_t fileCheckSum) {
+    switch (FingerprintMethodOf(fileCheckSum)) {
+        case FingerprintMethod::Md5:
+            return " +MD5";
+        case FingerprintMethod::Crc32:
+            return " +CRC32";
+        case FingerprintMethod::Qsm:
+            return " +QSM";
+        case FingerprintMethod::None:
+            break;
+    }
+    // Any other non-zero value is named QSM here, though the comparison skips it.
+    return fileCheckSum == 0 ? "" : " +QSM";
+}
+
 std::string ModeLine(const SyncJob& job) {
     std::string line = "MODUS: ";
     if (job.SubDirs != 0) {
@@ -40,13 +56,7 @@ std::string ModeLine(const SyncJob& job) {
     if (job.CreateTargetSubDirs != 0) {
         line += " +CREATEDIR";
     }
-    if (job.FileCheckSum == 3) {
-        line += " +MD5";
-    } else if (job.FileCheckSum == 2) {
-        line += " +CRC32";
-    } else if (job.FileCheckSum != 0) {
-        line += " +QSM";
-    }
+    line += FingerprintWord(job.FileCheckSum);
     if (job.DeleteFiles != 0) {
         line += " +SYNC";
     }
@@ -108,7 +118,7 @@ Ticks ReadSource(Program& program, const SyncJob& job, const std::string& source
     return readEnd;
 }
 
-int RunPhases(Program& program, const SyncJob& job) {
+bool RunPhases(Program& program, const SyncJob& job) {
     const Ticks jobStart = TickCount();
     EngineState& engine = program.engine;
     engine.stats = JobStats();
@@ -122,7 +132,7 @@ int RunPhases(Program& program, const SyncJob& job) {
         FolderMissing(program, job.Source, program.files->FolderExists(job.Source, &sourceReason),
                       sourceReason, "FEHLER: Quell-Verzeichnis existiert nicht (mehr): ",
                       "Quell Verzeichnis existiert nicht (mehr):\r\n\r\n")) {
-        return 0;
+        return false;
     }
     WriteJobHeader(program, job);
     const std::string sourceRoot = WithTrailingSeparator(job.Source);
@@ -135,7 +145,7 @@ int RunPhases(Program& program, const SyncJob& job) {
     FolderIdentity scannedSource;
     program.files->IdentifyFolder(sourceRoot, scannedSource);
     const Ticks readEnd = ReadSource(program, job, sourceRoot, jobStart);
-    DetectChanges(program, sourceRoot, targetRoot, job.FileCheckSum, readEnd);
+    DetectChanges(program, sourceRoot, targetRoot, FingerprintMethodOf(job.FileCheckSum), readEnd);
     if (job.DeleteFiles == 1 && !AbortRequested(program)) {
         DeleteSurplus(program, sourceRoot, scannedSource, targetRoot, job.SubDirs != 0);
     }
@@ -144,13 +154,13 @@ int RunPhases(Program& program, const SyncJob& job) {
     ShowJobEnd(program);
     engine.stats.jobTime = TicksSince(jobStart, TickCount());
     WriteStatisticsBlock(program);
-    return 1;
+    return true;
 }
 
 }  // namespace
 
-int RunJob(Program& program, const SyncJob& job) {
-    const int ran = RunPhases(program, job);
+bool RunJob(Program& program, const SyncJob& job) {
+    const bool ran = RunPhases(program, job);
     program.engine.target.reset();
     return ran;
 }

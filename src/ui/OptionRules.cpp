@@ -14,13 +14,17 @@ constexpr std::int32_t kItemPriorities[kPriorityItemCount] = {kPriorityLow, kPri
 
 const char* const kPriorityItemLabels[kPriorityItemCount] = {"niedrig", "normal", "hoch", "REAL"};
 
+bool LongTermMinutesTooLong(const std::string& text) {
+    return LeadingInteger(text) > kMaxLongTermMinutes;
+}
+
 MinutesCheck CheckLongTermMinutes(const std::string& text) {
     MinutesCheck check{{}, text};
     if (LeadingInteger(check.text) <= 0) {
         check.messages.push_back("Dauerbetriebs-Zeit zu kurz! Minimum 1 Minute.");
         check.text = "1";
     }
-    if (LeadingInteger(check.text) > kMaxLongTermMinutes) {
+    if (LongTermMinutesTooLong(check.text)) {
         check.messages.push_back("Dauerbetriebs-Zeit zu lang! Maximum " +
                                  std::to_string(kMaxLongTermMinutes) + " Minuten (24 Stunden)");
         check.text = std::to_string(kMaxLongTermMinutes);

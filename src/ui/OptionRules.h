@@ -13,6 +13,9 @@ struct MinutesCheck {
     std::string text;
 };
 
+// True when the minutes a field's text begins with exceed kMaxLongTermMinutes.
+bool LongTermMinutesTooLong(const std::string& text);
+
 // Below 1 minute becomes "1", above kMaxLongTermMinutes becomes that maximum; anything else
 // stays as typed.
 MinutesCheck CheckLongTermMinutes(const std::string& text);

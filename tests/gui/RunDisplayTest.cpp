@@ -77,10 +77,10 @@ TEST_F(RunDisplayTest, LockingDisablesTheControlsAndUnlockingFollowsTheSettings)
 TEST_F(RunDisplayTest, TheRunSwitchesPagesAndNeverLosesTheWindow) {
     Display().ShowPage(kStatisticsPageIndex);
     EXPECT_EQ(Window().Pages().GetSelection(), kStatisticsPageIndex);
-    Display().ShowMainWindow(kShowHide);  // without a tray icon: minimised, not hidden
+    Display().ShowMainWindow(ShowState::Hide);  // without a tray icon: minimised, not hidden
     Settle();
     EXPECT_TRUE(Window().IsShown());
-    Display().ShowMainWindow(kShowNormal);
+    Display().ShowMainWindow(ShowState::Normal);
     Settle();
     EXPECT_TRUE(Window().IsShown());
     EXPECT_FALSE(Window().IsIconized());

@@ -82,7 +82,7 @@ TEST_P(AbortAtEveryPollTest, NothingIsLostAndTheOutlineIsComplete) {
         scene.test.pump.AtPoll(poll, event);
         const SyncJob& job = scene.Job();
 
-        ASSERT_EQ(scene.Sync(job), 1) << "poll " << poll;
+        ASSERT_TRUE(scene.Sync(job)) << "poll " << poll;
 
         ++runs;
         EXPECT_EQ(scene.Losses(), "") << "poll " << poll;
@@ -132,7 +132,7 @@ TEST(LargeFileAbortTest, EscapeInTheMiddleOfALargeFileKeepsItsOldVersion) {
         PumpEvent::EscapeKey);
     const SyncJob& job = scene.Job();
 
-    EXPECT_EQ(scene.Sync(job), 1);
+    EXPECT_TRUE(scene.Sync(job));
 
     EXPECT_EQ(scene.Losses(), "");
     EXPECT_EQ(test::ReadFile(scene.dst + "big.bin"), std::string(kCopyBlockSize, 'O'));
@@ -151,7 +151,7 @@ TEST_F(AbortTest, EscapeDuringTheDeletionKeepsWhatWasNotReached) {
                  PumpEvent::EscapeKey);
     const SyncJob& job = Job();
 
-    EXPECT_EQ(Sync(job), 1);
+    EXPECT_TRUE(Sync(job));
 
     EXPECT_EQ(Losses(), "");
     EXPECT_TRUE(test::PathExists(dst + "surplus.txt"));

@@ -36,7 +36,7 @@ TEST_F(ChangingSourceTest, FileDeletedBetweenComparisonAndCopyIsACopyError) {
     WhenLogged("### KOPIEREN:", [this] { std::remove((src + "b.txt").c_str()); });
     const SyncJob& job = Job();
 
-    EXPECT_EQ(Sync(job), 1);
+    EXPECT_TRUE(Sync(job));
 
     sourceBefore.erase("b.txt");
     EXPECT_EQ(Losses(), "");
@@ -78,7 +78,7 @@ TEST(GrowingSourceTest, FileGrowingWhileCopiedGivesAWholeEarlierVersion) {
     const SyncJob& job = scene.Job(false);
     const long long start = std::time(nullptr);
 
-    EXPECT_EQ(scene.Sync(job), 1);
+    EXPECT_TRUE(scene.Sync(job));
 
     ASSERT_TRUE(grew);
     EXPECT_EQ(test::LogSection(scene.Log(), "### KOPIEREN:", "### STATISTIK:"),
@@ -95,7 +95,7 @@ TEST(GrowingSourceTest, FileGrowingWhileCopiedGivesAWholeEarlierVersion) {
     test::MirrorScene again(false);
     const SyncJob& next = again.test.AddJob(scene.src, scene.dst);
     again.test.program.engine.jobNumber = 1;
-    EXPECT_EQ(RunJob(again.test.program, next), 1);
+    EXPECT_TRUE(RunJob(again.test.program, next));
     EXPECT_TRUE(test::ReadFile(scene.dst + "growing.log") == grown);
 }
 
@@ -122,7 +122,7 @@ TEST(ShrinkingSourceTest, FileCutShortWhileCopiedIsTakenByTheSecondAttempt) {
         PumpEvent::None);
     const SyncJob& job = scene.Job(false);
 
-    EXPECT_EQ(scene.Sync(job), 1);
+    EXPECT_TRUE(scene.Sync(job));
 
     ASSERT_TRUE(cut);
     const std::string pair = path + "' -> '" + scene.dst + "shrinking.log'";

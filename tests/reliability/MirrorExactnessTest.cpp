@@ -33,7 +33,7 @@ TEST_F(MirrorExactnessTest, FileWhoseTargetIsAFolderArrivesAfterTheFolderGoes) {
     test::SetModificationTime(dst + "b", kTime + 1);
     const SyncJob& job = Job();
 
-    EXPECT_EQ(Sync(job), 1);
+    EXPECT_TRUE(Sync(job));
 
     EXPECT_EQ(Losses(), "");
     EXPECT_EQ(test::RsyncDifferences(src, dst, true), "");
@@ -46,7 +46,7 @@ TEST_F(MirrorExactnessTest, WithoutMirrorTheFolderStaysAndTheCopyFails) {
     WriteFile(dst + "b/inside", "kept");
     const SyncJob& job = Job(false);
 
-    EXPECT_EQ(Sync(job), 1);
+    EXPECT_TRUE(Sync(job));
 
     EXPECT_EQ(Losses(false), "");
     EXPECT_EQ(test.program.engine.stats.copyErrors, 1);
@@ -68,7 +68,7 @@ TEST_F(MirrorExactnessTest, SurplusFoldersAreRemovedWithoutFollowingLinks) {
     const test::TreeContents outsideBefore = test::ReadTree(outside);
     const SyncJob& job = Job();
 
-    EXPECT_EQ(Sync(job), 1);
+    EXPECT_TRUE(Sync(job));
 
     EXPECT_EQ(test::ReadTree(outside), outsideBefore);
     EXPECT_FALSE(test::PathExists(dst + "old"));
@@ -88,7 +88,7 @@ TEST_F(MirrorExactnessTest, FilteredOutFilesOfTheSourceKeepTheirCopies) {
     SyncJob& job = Job();
     job.Extentions = ".txt";
 
-    EXPECT_EQ(Sync(job), 1);
+    EXPECT_TRUE(Sync(job));
 
     EXPECT_EQ(test::ReadTree(dst),
               (test::TreeContents{{"notes.txt", "notes"}, {"photo.jpg", "older picture"}}));
@@ -101,7 +101,7 @@ TEST_F(MirrorExactnessTest, PreviewReadsTheTargetAndDeletesNothing) {
     test.program.run.kind = RunKind::Preview;
     const SyncJob& job = Job();
 
-    EXPECT_EQ(Sync(job), 1);
+    EXPECT_TRUE(Sync(job));
 
     EXPECT_EQ(test::ReadTree(dst), targetBefore);
     EXPECT_EQ(LogSection(Log(), "### LESE ZIEL-ORDNER: '" + dst + "'", "### KOPIEREN:"),
@@ -138,7 +138,7 @@ TEST_F(WindowedDeletionTest, RowsFieldsAndThrottledStatus) {
     test.dialogs.yesNoAnswers.push_back(true);
     const SyncJob& job = Job();
 
-    EXPECT_EQ(Sync(job), 1);
+    EXPECT_TRUE(Sync(job));
 
     EXPECT_EQ(test::ReadTree(dst), test::TreeContents{});
     EXPECT_TRUE(Row("|Quelle fehlt|" + dst + "old/"));

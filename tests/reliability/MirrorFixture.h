@@ -33,7 +33,7 @@ class MirrorScene {
     }
 
     // Remembers both trees, then runs the job as the first of its run.
-    int Sync(const SyncJob& job) {
+    bool Sync(const SyncJob& job) {
         sourceBefore = ReadTree(src);
         targetBefore = ReadTree(dst);
         test.program.engine.jobNumber = 1;

@@ -148,7 +148,7 @@ TEST_F(SourceLossTest, SourceRootVanishingDuringTheRunDeletesNothing) {
         test.program.engine.otherProblems = 0;
         const SyncJob& job = Job();
 
-        EXPECT_EQ(Sync(job), 1);
+        EXPECT_TRUE(Sync(job));
 
         EXPECT_EQ(test::ReadTree(dst), targetBefore) << lostAfter << error;
         EXPECT_EQ(LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),

@@ -37,7 +37,7 @@ class ChangeDetectionTest : public ::testing::Test {
     std::vector<std::string> Findings() {
         program.engine.counters = ScanCounters();
         program.engine.stats.sourceFiles = ScanDirectory(program, src, "", true, std::nullopt);
-        DetectChanges(program, src, dst, 0, TickCount());
+        DetectChanges(program, src, dst, FingerprintMethod::None, TickCount());
         const std::vector<std::string> log = test.LogLines();
         return std::vector<std::string>(log.begin() + 1, log.end() - 2);
     }

@@ -70,7 +70,7 @@ TEST_F(CopyTest, CopiesAndNewFoldersTakeBothTimesWithTheUtcHours) {
     test::SetModificationTime(src + "sub", kTime);
     test.program.settings.UTC_Time = 2;
 
-    EXPECT_EQ(RunJob(test.program, test.AddJob(src, dst)), 1);
+    EXPECT_TRUE(RunJob(test.program, test.AddJob(src, dst)));
 
     EXPECT_EQ(Times(dst + "a.txt"), std::make_pair(kTime, in2040 + 7200));
     EXPECT_EQ(test::ReadFile(dst + "a.txt"), "content");
@@ -159,7 +159,7 @@ TEST_F(CopyTest, EscapeInTheMiddleOfALargeCopyKeepsTheOldTarget) {
     test.program.engine.jobNumber = 1;
     SyncJob& job = test.AddJob(src, dst);
 
-    EXPECT_EQ(RunJob(test.program, job), 1);
+    EXPECT_TRUE(RunJob(test.program, job));
 
     EXPECT_EQ(test::ReadFile(dst + "big.bin"), "old version");
     EXPECT_EQ(MTime(dst + "big.bin"), kTime);
@@ -188,7 +188,7 @@ TEST_F(CopyTest, EscapeDuringTheSourceReadStillWritesEveryPhase) {
     SyncJob& job = test.AddJob(src, dst);
     job.DeleteFiles = 1;
 
-    EXPECT_EQ(RunJob(test.program, job), 1);
+    EXPECT_TRUE(RunJob(test.program, job));
 
     const Lines log = test::MaskLines(test.LogLines());
     EXPECT_EQ(test::LogSection(log, "### LESE QUELL-ORDNER: '" + src + "'", "### STATISTIK:"),
@@ -335,7 +335,7 @@ TEST_F(CopyTest, TemporaryFilesOfAKilledRunGoOnesBeingWrittenStay) {
         SyncJob& job = runner.AddJob(from, to);
         job.DeleteFiles = mirror ? 1 : 0;
 
-        EXPECT_EQ(RunJob(runner.program, job), 1);
+        EXPECT_TRUE(RunJob(runner.program, job));
         close(writer);
 
         EXPECT_FALSE(test::PathExists(to + ".quorvex-Stale1"));

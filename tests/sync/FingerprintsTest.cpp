@@ -75,7 +75,7 @@ TEST_F(FingerprintsTest, Crc32IsTheStandardValueAsSignedText) {
     EXPECT_EQ(Crc32Text(0xCBF43926u), "-873187034");
     EXPECT_EQ(Crc32Text(0xFFFFFFFFu), "-1");
     EXPECT_EQ(Crc32Text(0x12345678u), "305419896");
-    EXPECT_EQ(FingerprintText(2, files, Make("empty", "")), "0");
+    EXPECT_EQ(FingerprintText(FingerprintMethod::Crc32, files, Make("empty", "")), "0");
 }
 
 TEST_F(FingerprintsTest, Crc32StreamsFilesLargerThanItsBuffer) {
@@ -96,15 +96,18 @@ TEST_F(FingerprintsTest, Md5OfKnownInputs) {
 
 TEST_F(FingerprintsTest, UnreadableFilesGiveEqualTextsWithEveryMethod) {
     const std::string missing = dir / "missing";
-    for (int method = 1; method <= 3; ++method) {
+    for (std::uint8_t stored = 1; stored <= 3; ++stored) {
+        const FingerprintMethod method = FingerprintMethodOf(stored);
         EXPECT_EQ(FingerprintText(method, files, missing),
                   FingerprintText(method, files, dir / "other"));
         EXPECT_EQ(FingerprintText(method, files, dir.path()),
                   FingerprintText(method, files, missing))
             << "a folder is not read";
     }
-    EXPECT_EQ(FingerprintText(2, files, missing), "0");
-    EXPECT_EQ(FingerprintText(3, files, missing), "");
+    EXPECT_EQ(FingerprintText(FingerprintMethodOf(2), files, missing), "0");
+    EXPECT_EQ(FingerprintText(FingerprintMethodOf(3), files, missing), "");
+    EXPECT_EQ(FingerprintText(FingerprintMethodOf(7), files, Make("read", "abc")), "")
+        << "an unknown stored value compares no content";
 }
 
 }  // namespace

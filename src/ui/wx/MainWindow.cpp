@@ -7,7 +7,7 @@
 #include "config/ProductInfo.h"
 #include "config/Settings.h"
 #include "platform/DateTime.h"
-#include "platform/TextFormat.h"
+#include "ui/OptionRules.h"
 #include "ui/wx/JpegImage.h"
 #include "ui/wx/PageLayout.h"
 #include "ui/wx/WxText.h"
@@ -162,7 +162,7 @@ void MainWindow::OnStart() {
         }
         return;
     }
-    if (LeadingInteger(FromField(optionsPage_->Minutes())) > kMaxLongTermMinutes) {
+    if (LongTermMinutesTooLong(FromField(optionsPage_->Minutes()))) {
         program_.dialogs->ShowMessage("Dauerbetriebs-Zeit zu lang! Max " +
                                           std::to_string(kMaxLongTermMinutes) +
                                           " Minuten (24 Stunden)",

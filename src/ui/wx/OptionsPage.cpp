@@ -1,5 +1,6 @@
 #include "ui/wx/OptionsPage.h"
 
+#include "config/Settings.h"
 #include "platform/TextFormat.h"
 #include "ui/OptionRules.h"
 #include "ui/wx/OptionBinding.h"
@@ -53,7 +54,9 @@ void OptionsPage::BuildControls() {
                              RowTop(5), kPageWidth, settings.Shutdown != 0);
 
     const int fieldLeft = kPageRight - kFieldWidth;
-    longTerm_ = MakeCheckBox(this, "Dauerbetrieb in Minuten - max. 1440 (24h) ",
+    const std::string longTermLabel =
+        "Dauerbetrieb in Minuten - max. " + std::to_string(kMaxLongTermMinutes) + " (24h) ";
+    longTerm_ = MakeCheckBox(this, longTermLabel.c_str(),
                              "Die Syncronisation wird nach der eingestellten Zeit erneut "
                              "gestartet. Endlos, bis zur manuellen Beendung.",
                              kPageLeft, RowTop(6), fieldLeft - kPageLeft - 4, false);

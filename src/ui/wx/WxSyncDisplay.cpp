@@ -69,15 +69,15 @@ void WxSyncDisplay::ShowPage(int index) {
     window_.ShowPage(index);
 }
 
-void WxSyncDisplay::ShowMainWindow(int command) {
-    switch (command) {
-        case kShowHide:
+void WxSyncDisplay::ShowMainWindow(ShowState state) {
+    switch (state) {
+        case ShowState::Hide:
             // There is no tray icon to bring a hidden window back, so it is minimised
             // instead: a run can always be stopped.
-        case kShowMinimised:
+        case ShowState::Minimised:
             window_.Iconize(true);
             break;
-        default:
+        case ShowState::Normal:
             window_.Iconize(false);
             window_.Show();
             window_.Raise();

@@ -31,7 +31,7 @@ class WxSyncDisplay : public SyncDisplay {
     // "STOP!" and "Pause" while everything else is locked.
     void SetRunButtonLabels(const std::string& runLabel, const std::string& previewLabel) override;
     void ShowPage(int index) override;
-    void ShowMainWindow(int command) override;
+    void ShowMainWindow(ShowState state) override;
     void EnableAfterRun() override;
     bool ShowStatisticsWindow(const RunTotals& totals, bool preview,
                               const std::string& logPath) override;
