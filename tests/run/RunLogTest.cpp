@@ -20,7 +20,9 @@ class RunLogTest : public ::testing::Test {
     test::TempDir dir;
     Settings settings;
     test::RecordingDialogs dialogs;
-    RunLog log{settings, dialogs};
+    SystemClock systemClock;
+    Clock* clock = &systemClock;
+    RunLog log{settings, dialogs, clock};
 };
 
 TEST_F(RunLogTest, BufferedFileIsWrittenOnlyAtTheEndAndReplacedAsAWhole) {
@@ -72,7 +74,7 @@ TEST_F(RunLogTest, SecureFileIsFreshForEveryRun) {
 
 TEST_F(RunLogTest, SecureLineBeforeTheFirstRunIsDropped) {
     settings.SecureLog = 1;
-    RunLog fresh(settings, dialogs);
+    RunLog fresh(settings, dialogs, clock);
     fresh.SetDebugLogPath(dir / "Quorvex_DEBUG.log");
     fresh.WriteLog("too early");
     EXPECT_TRUE(fresh.BufferedLines().empty());
