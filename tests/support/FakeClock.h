@@ -6,7 +6,8 @@ namespace quorvex::test {
 
 // Time that passes only when told: set or advance it, or let every reading of the tick
 // count move it on by a step, so that throttles fire at known entries. Waiting advances
-// at once and never sleeps.
+// at once and never sleeps. By default each reading is a millisecond later than the one
+// before, so that a loop waiting for the next tick goes on.
 class FakeClock : public Clock {
   public:
     Ticks TicksNow() override {
@@ -25,7 +26,7 @@ class FakeClock : public Clock {
     }
 
     Ticks ticks = 0;
-    Ticks stepPerReading = 0;
+    Ticks stepPerReading = 1;
     DateValue date = MakeDateValue({2025, 6, 30, 12, 0, 0});
 
   private:
