@@ -8,7 +8,6 @@
 #include "config/CommandLine.h"
 #include "config/JobList.h"
 #include "fuzz/FuzzSupport.h"
-#include "program/RunLog.h"
 
 namespace quorvex {
 namespace {
@@ -58,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> arguments = SplitArguments(data, size);
     Settings settings;
     fuzz::SilentDialogs dialogs;
-    RunLog log(settings, dialogs);
-    log.SetDebugLogPath("/dev/null");
+    fuzz::SilentLog log;
     const ParseResult result = ParseCommandLine(arguments, settings, log, dialogs);
     CheckSettings(settings, result, !arguments[0].empty());
     JobList jobs;

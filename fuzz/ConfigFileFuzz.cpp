@@ -12,7 +12,6 @@
 #include "config/ConfigFile.h"
 #include "fuzz/FuzzSupport.h"
 #include "platform/TextFile.h"
-#include "program/RunLog.h"
 
 namespace quorvex {
 namespace {
@@ -52,7 +51,7 @@ std::string LoadAndSave(const std::string& from, const std::string& to) {
     Settings settings;
     JobList jobs;
     fuzz::SilentDialogs dialogs;
-    RunLog log(settings, dialogs);
+    fuzz::SilentLog log;
     fuzz::Require(LoadConfiguration(from, settings, jobs, log), "any file can be read");
     fuzz::Require(SaveConfiguration(to, settings, jobs, log, kSaveTime), "it can be saved");
     std::string saved;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "report/LogSink.h"
 #include "report/UserDialogs.h"
 
 namespace quorvex::fuzz {
@@ -16,6 +17,13 @@ class SilentDialogs : public UserDialogs {
     std::string AskText(const std::string&, const std::string&, const std::string&) override {
         return std::string();
     }
+};
+
+// Lines go nowhere: the parsers log as they go, but the log is not what is fuzzed.
+class SilentLog : public LogSink {
+  public:
+    void WriteLog(std::string_view) override {}
+    void Debug(std::string_view) override {}
 };
 
 // A broken rule is a finding: the fuzzer keeps the input that led to it.

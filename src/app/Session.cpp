@@ -4,7 +4,6 @@
 
 #include "app/StartupSteps.h"
 #include "config/ProductInfo.h"
-#include "platform/DateTime.h"
 #include "run/RunDriver.h"
 
 namespace quorvex {
@@ -12,7 +11,7 @@ namespace quorvex {
 namespace {
 
 void RunCommandLineJob(Program& program, SessionFront& front) {
-    if (!BuildCommandLineJob(program.settings, CurrentDateValue(), program.jobs)) {
+    if (!BuildCommandLineJob(program.settings, program.clock->DateNow(), program.jobs)) {
         return;
     }
     front.ShowJobList();

@@ -7,7 +7,6 @@
 #include "app/WindowFront.h"
 #include "config/CommandLine.h"
 #include "config/Settings.h"
-#include "platform/DateTime.h"
 #include "platform/InstanceLock.h"
 #include "platform/Paths.h"
 #include "platform/SystemActions.h"
@@ -21,8 +20,9 @@ namespace {
 
 void SetDefaults(Program& program) {
     const ProgramLocation location = LocateProgram();
-    program.settings = DefaultSettings(location.folder, location.file,
-                                       ProgramDataFolder(location.folder), CurrentDateValue());
+    program.settings =
+        DefaultSettings(location.folder, location.file, ProgramDataFolder(location.folder),
+                        program.clock->DateNow());
 }
 
 }  // namespace

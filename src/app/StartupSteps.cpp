@@ -1,6 +1,5 @@
 #include "app/StartupSteps.h"
 
-#include "platform/DateTime.h"
 #include "platform/Paths.h"
 
 namespace quorvex {
@@ -30,7 +29,7 @@ void EndProgram(Program& program, const std::string& configPath,
                 const std::optional<OptionFieldTexts>& fields) {
     if (program.settings.CommandLineGiven == 0) {
         SaveConfiguration(configPath, program.settings, program.jobs, program.log,
-                          CurrentDateValue(), fields);
+                          program.clock->DateNow(), fields);
     }
     program.log.Debug("Programm beendet.\r\n------------------------------");
 }

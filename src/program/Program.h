@@ -5,6 +5,7 @@
 
 #include "config/JobList.h"
 #include "config/Settings.h"
+#include "platform/Clock.h"
 #include "platform/RealFileSystem.h"
 #include "platform/SystemActions.h"
 #include "program/EngineState.h"
@@ -26,7 +27,10 @@ constexpr int kExitRefused = 2;
 // build their own.
 struct Program {
     Program(UserDialogs& dialogsIn, SyncDisplay& displayIn, EventPump& pumpIn)
-        : dialogs(&dialogsIn), display(&displayIn), pump(&pumpIn), log(settings, dialogsIn) {}
+        : dialogs(&dialogsIn),
+          display(&displayIn),
+          pump(&pumpIn),
+          log(settings, dialogsIn, clock) {}
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -36,6 +40,9 @@ struct Program {
     UserDialogs* dialogs;
     SyncDisplay* display;
     EventPump* pump;
+    // Tests put a fake clock here.
+    SystemClock systemClock;
+    Clock* clock = &systemClock;
     RunLog log;
     // Priority, log-off and power-off; start-up puts the real ones here.
     NullSystemActions noSystemActions;

@@ -16,7 +16,7 @@ constexpr std::size_t kBlockSize = 1 << 20;
 void RunLog::WriteLog(std::string_view text) {
     if (settings_.DebugMode == 1) {
         AppendLine(debugLogPath_,
-                   FormatDate("[%hh:%ii:%ss] ", CurrentDateValue()) + std::string(text));
+                   FormatDate("[%hh:%ii:%ss] ", clock_->DateNow()) + std::string(text));
     }
     if (settings_.Logging != 1) {
         return;

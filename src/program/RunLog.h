@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config/Settings.h"
+#include "platform/Clock.h"
 #include "report/LogSink.h"
 #include "report/UserDialogs.h"
 
@@ -17,9 +18,10 @@ class RunLog : public LogSink {
   public:
     static constexpr const char* kDebugLogName = "Quorvex_DEBUG.log";
 
-    // Settings are read at every call, so changes between runs take effect at once.
-    RunLog(const Settings& settings, UserDialogs& dialogs)
-        : settings_(settings), dialogs_(dialogs) {}
+    // Settings are read at every call, so changes between runs take effect at once; so is
+    // the clock pointer, so that the debug log's times come from whichever clock is current.
+    RunLog(const Settings& settings, UserDialogs& dialogs, Clock* const& clock)
+        : settings_(settings), dialogs_(dialogs), clock_(clock) {}
 
     void WriteLog(std::string_view text) override;
     // A debug trace: written only while DebugMode is on.
@@ -56,6 +58,7 @@ class RunLog : public LogSink {
 
     const Settings& settings_;
     UserDialogs& dialogs_;
+    Clock* const& clock_;
     std::string path_;
     std::string debugLogPath_ = kDebugLogName;
     // Lines with their CR LF, packed into large blocks: a run over many files logs

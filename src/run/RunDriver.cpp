@@ -96,7 +96,7 @@ bool RunActiveJobs(Program& program, RunTotals& totals) {
         }
         if (RunJob(program, job)) {
             if (!program.run.Preview()) {
-                job.LastRun = CurrentDateValue();
+                job.LastRun = program.clock->DateNow();
             }
             AddToTotals(totals, program.engine.stats);
         } else {
@@ -155,8 +155,8 @@ RunOutcome RunAllJobs(Program& program, RunKind kind) {
         program.display->AddTrayIcon("Quorvex gestartet...");
         program.display->ShowMainWindow(ShowState::Hide);
     }
-    const DateValue now = CurrentDateValue();
-    program.log.SetPath(RunLogPath(settings, now, TickCount()));
+    const DateValue now = program.clock->DateNow();
+    program.log.SetPath(RunLogPath(settings, now, program.clock->TicksNow()));
     program.log.BeginRunLog();
     WriteRunHeader(program, now);
     RunTotals totals;

@@ -7,6 +7,7 @@
 #include "sync/Fingerprints.h"
 #include "sync/JobDisplay.h"
 #include "sync/PauseAbort.h"
+#include "sync/ProgressRefresh.h"
 #include "sync/TargetListing.h"
 
 namespace quorvex {
@@ -60,10 +61,7 @@ class Comparison {
           targetRoot_(targetRoot),
           method_(method),
           checks_(ChecksOf(settings_, method)),
-          start_(TickCount()),
-          statusTimer_(start_),
-          titleTimer_(start_),
-          trayTimer_(start_) {}
+          refresh_(program, {10, 250, 1000}) {}
 
     void CompareAll();
     void TakeWholeSource();
@@ -91,39 +89,35 @@ class Comparison {
     const std::string& targetRoot_;
     const FingerprintMethod method_;
     const ChangeChecks checks_;
-    const Ticks start_;
-    Throttle statusTimer_;
-    Throttle titleTimer_;
-    Throttle trayTimer_;
+    ProgressRefresh refresh_;
     std::int32_t compared_ = 0;
 };
 
 void Comparison::ShowProgress(const std::string& targetPath) {
-    const Ticks now = TickCount();
+    refresh_.ReadClock();
     const std::int32_t total = stats_.sourceFiles;
     const std::int32_t percent = total > 0 ? compared_ * 100 / total : 0;
-    if (settings_.Systray == 1 && trayTimer_.Due(1000, now)) {
-        program_.display->SetTrayTooltip(std::string(kProductTitle) + " - Vergleiche " +
-                                         std::to_string(percent) + "%");
-        trayTimer_.Restart(now);
+    if (settings_.Systray == 1 && refresh_.Due(ProgressRefresh::kTray)) {
+        refresh_.ShowPercentInTray("Vergleiche", percent);
+        refresh_.Done(ProgressRefresh::kTray);
     }
     if (!WindowMode(program_)) {
         return;
     }
     SyncDisplay& display = *program_.display;
-    if (statusTimer_.Due(10, now)) {
+    if (refresh_.Due(ProgressRefresh::kStatus)) {
         display.SetStatusText(0, "Vergleiche (" + FormatThousands(static_cast<float>(compared_)) +
                                      "/" + FormatThousands(static_cast<float>(total)) + ")...");
-        display.SetStatusText(1, "Dauer: " + FormatDuration(TicksSince(start_, now)));
+        refresh_.ShowDuration();
         display.SetFileStatus(ShortenPath(targetPath, 60));
         display.SetFileProgress(percent);
         FlushEvents(program_);
-        statusTimer_.Restart(now);
+        refresh_.Done(ProgressRefresh::kStatus);
     }
-    if (titleTimer_.Due(250, now)) {
+    if (refresh_.Due(ProgressRefresh::kTitle)) {
         display.RefreshStatisticsLabels();
-        display.SetWindowTitle(std::string(kProductTitle) + " - " + std::to_string(percent) + "%");
-        titleTimer_.Restart(now);
+        refresh_.ShowPercentInTitle(percent);
+        refresh_.Done(ProgressRefresh::kTitle);
     }
 }
 
@@ -263,7 +257,7 @@ void DetectChanges(Program& program, const std::string& sourceRoot, const std::s
     if (WindowMode(program)) {
         program.display->SetJobProgress(100);
     }
-    stats.compareTime = TicksSince(sourceReadEnd, TickCount());
+    stats.compareTime = TicksSince(sourceReadEnd, program.clock->TicksNow());
     program.log.WriteLog("### ÄNDERUNGEN (" + std::to_string(stats.newFiles + stats.changedFiles) +
                          ") FESTSTELLEN DAUERTE: " + FormatDuration(stats.compareTime));
     program.log.WriteLog("");

@@ -17,9 +17,9 @@ namespace {
 // per millisecond.
 class BlockPoll {
   public:
-    explicit BlockPoll(Program& program) : program_(program), last_(TickCount()) {}
+    explicit BlockPoll(Program& program) : program_(program), last_(program.clock->TicksNow()) {}
     void AfterBlock() {
-        const Ticks now = TickCount();
+        const Ticks now = program_.clock->TicksNow();
         if (now != last_) {
             last_ = now;
             PollPauseAbort(program_);

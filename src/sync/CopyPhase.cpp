@@ -7,6 +7,7 @@
 #include "sync/CopyFileBuffered.h"
 #include "sync/JobDisplay.h"
 #include "sync/PauseAbort.h"
+#include "sync/ProgressRefresh.h"
 
 namespace quorvex {
 
@@ -39,10 +40,8 @@ class CopyRun {
           stats_(program.engine.stats),
           sourceRoot_(sourceRoot),
           targetRoot_(targetRoot),
-          phaseStart_(TickCount()),
-          loopStart_(phaseStart_),
-          displayTimer_(phaseStart_),
-          titleTimer_(phaseStart_) {}
+          refresh_(program, {10, 250, 250}),
+          phaseStart_(refresh_.Now()) {}
 
     void CheckFreeSpace();
     void CopyAll();
@@ -62,10 +61,8 @@ class CopyRun {
     JobStats& stats_;
     const std::string& sourceRoot_;
     const std::string& targetRoot_;
+    ProgressRefresh refresh_;
     const Ticks phaseStart_;
-    Ticks loopStart_;
-    Throttle displayTimer_;
-    Throttle titleTimer_;
     std::int32_t processed_ = 0;
 };
 
@@ -99,22 +96,21 @@ void CopyRun::CheckFreeSpace() {
 }
 
 void CopyRun::Refresh() {
-    const Ticks now = TickCount();
+    refresh_.ReadClock();
     const std::int32_t toCopy = FilesToCopy();
-    if (settings_.Systray == 1 && titleTimer_.Due(250, now)) {
+    // The tooltip goes by the title's interval; with the window hidden it never waits.
+    if (settings_.Systray == 1 && refresh_.Due(ProgressRefresh::kTitle)) {
         const std::int32_t sourceFiles = stats_.sourceFiles;
-        program_.display->SetTrayTooltip(
-            std::string(kProductTitle) + " - Kopiere " +
-            std::to_string(sourceFiles > 0 ? processed_ * 100 / sourceFiles : 0) + "%");
+        refresh_.ShowPercentInTray("Kopiere", sourceFiles > 0 ? processed_ * 100 / sourceFiles : 0);
         if (WindowMode(program_)) {
-            titleTimer_.Restart(now);
+            refresh_.Done(ProgressRefresh::kTitle);
         }
     }
     if (!WindowMode(program_)) {
         return;
     }
     SyncDisplay& display = *program_.display;
-    if (displayTimer_.Due(10, now)) {
+    if (refresh_.Due(ProgressRefresh::kStatus)) {
         display.SetStatisticsField(StatField::NewFolders,
                                    FormatThousands(static_cast<float>(stats_.foldersCreated)));
         if (toCopy > 0) {
@@ -124,8 +120,8 @@ void CopyRun::Refresh() {
                                      "/" + std::to_string(program_.engine.activeJobs) + ", Datei " +
                                      FormatThousands(static_cast<float>(processed_)) + "/" +
                                      FormatThousands(static_cast<float>(toCopy)) + "...");
-        display.SetStatusText(1, "Dauer: " + FormatDuration(TicksSince(loopStart_, now)));
-        const std::int32_t sincePhase = TicksSince(phaseStart_, now);
+        refresh_.ShowDuration();
+        const std::int32_t sincePhase = TicksSince(phaseStart_, refresh_.Now());
         if (stats_.bytesCopied > 0 && sincePhase >= 1000 && processed_ > 0) {
             display.SetStatusText(
                 2, "Rest: ~" + FormatDuration(sincePhase / processed_ * (toCopy - processed_)));
@@ -135,15 +131,14 @@ void CopyRun::Refresh() {
                                          " kb/s");
         }
         FlushEvents(program_);
-        displayTimer_.Restart(now);
+        refresh_.Done(ProgressRefresh::kStatus);
     }
-    if (titleTimer_.Due(250, now)) {
+    if (refresh_.Due(ProgressRefresh::kTitle)) {
         if (toCopy > 0) {
-            display.SetWindowTitle(std::string(kProductTitle) + " - " +
-                                   std::to_string(processed_ * 100 / toCopy) + "%");
+            refresh_.ShowPercentInTitle(processed_ * 100 / toCopy);
         }
         display.RefreshStatisticsLabels();
-        titleTimer_.Restart(now);
+        refresh_.Done(ProgressRefresh::kTitle);
     }
 }
 
@@ -241,9 +236,7 @@ void CopyRun::CopyAll() {
     stats_.bytesCopied = 0;
     stats_.copyErrors = 0;
     processed_ = 0;
-    loopStart_ = TickCount();
-    displayTimer_.Restart(loopStart_);
-    titleTimer_.Restart(loopStart_);
+    refresh_.Restart();
     if (WindowMode(program_)) {
         program_.display->SetStatusText(0, "Starte Kopiervorgang...");
     }
@@ -304,7 +297,7 @@ void RunCopyPhase(Program& program, const std::string& sourceRoot, const std::st
     EngineState& engine = program.engine;
     engine.copyList.clear();
     engine.copyList.shrink_to_fit();
-    engine.stats.copyTime = TicksSince(run.PhaseStart(), TickCount());
+    engine.stats.copyTime = TicksSince(run.PhaseStart(), program.clock->TicksNow());
     program.log.WriteLog("### KOPIEREN (" + std::to_string(engine.stats.filesCopied) +
                          ") DAUERTE: " + FormatDuration(engine.stats.copyTime));
     program.log.WriteLog("");

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Ticks.h"
 #include "program/SyncDisplay.h"
 
 namespace quorvex {
@@ -21,19 +20,5 @@ void AddChangeRow(Program& program, const std::string& detail);
 
 // Window events and repaints after a batch of display updates.
 void FlushEvents(Program& program);
-
-// Display updates are throttled by tick differences.
-class Throttle {
-  public:
-    explicit Throttle(Ticks start) : last_(start) {}
-    // True when more than intervalMs have passed since the last restart.
-    bool Due(std::int32_t intervalMs, Ticks now) const {
-        return TicksSince(last_, now) > intervalMs;
-    }
-    void Restart(Ticks now) { last_ = now; }
-
-  private:
-    Ticks last_;
-};
 
 }  // namespace quorvex

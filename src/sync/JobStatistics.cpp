@@ -60,7 +60,7 @@ void ShowJobEnd(Program& program) {
     SyncDisplay& display = *program.display;
     display.SetFileStatus("");
     display.SetStatusText(0, "Job beendet.");
-    display.SetStatusText(1, MakerLine(CurrentDateValue()));
+    display.SetStatusText(1, MakerLine(program.clock->DateNow()));
     display.SetStatusText(2, kWebAddress);
     display.SetStatusText(3, kForumAddress);
     display.SetStatusText(4, kEmailAddress);

@@ -76,7 +76,7 @@ void WriteJobHeader(Program& program, const SyncJob& job) {
 // when the folder cannot be created.
 std::string MakeDateFolder(Program& program, const std::string& targetRoot) {
     const std::string name =
-        FormatDate(program.settings.DateFileMask, CurrentDateValue()) + kPathSeparator;
+        FormatDate(program.settings.DateFileMask, program.clock->DateNow()) + kPathSeparator;
     std::string reason;
     if (program.engine.target->MakeFolder(targetRoot + name, &reason)) {
         program.log.WriteLog("DATUMSORDNER AUF ZIEL ERSTELLT: " + name);
@@ -110,7 +110,7 @@ Ticks ReadSource(Program& program, const SyncJob& job, const std::string& source
                                             FormatThousands(static_cast<float>(taken)));
         program.display->RefreshStatisticsLabels();
     }
-    const Ticks readEnd = TickCount();
+    const Ticks readEnd = program.clock->TicksNow();
     engine.stats.sourceFiles = taken;
     engine.stats.readTime = TicksSince(jobStart, readEnd);
     log.WriteLog("### EINLESEN DAUERTE: " + FormatDuration(engine.stats.readTime));
@@ -119,7 +119,7 @@ Ticks ReadSource(Program& program, const SyncJob& job, const std::string& source
 }
 
 bool RunPhases(Program& program, const SyncJob& job) {
-    const Ticks jobStart = TickCount();
+    const Ticks jobStart = program.clock->TicksNow();
     EngineState& engine = program.engine;
     engine.stats = JobStats();
     engine.jobTitle = job.Title;
@@ -152,7 +152,7 @@ bool RunPhases(Program& program, const SyncJob& job) {
     RunCopyPhase(program, sourceRoot, targetRoot);
     engine.stats.writeRate = WriteRate(engine.stats.bytesCopied, engine.stats.copyTime);
     ShowJobEnd(program);
-    engine.stats.jobTime = TicksSince(jobStart, TickCount());
+    engine.stats.jobTime = TicksSince(jobStart, program.clock->TicksNow());
     WriteStatisticsBlock(program);
     return true;
 }

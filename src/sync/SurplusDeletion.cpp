@@ -7,6 +7,7 @@
 #include "program/Program.h"
 #include "sync/JobDisplay.h"
 #include "sync/PauseAbort.h"
+#include "sync/ProgressRefresh.h"
 #include "sync/Scanner.h"
 #include "sync/TargetListing.h"
 
@@ -75,9 +76,7 @@ class Deletion {
           sourceRoot_(sourceRoot),
           scannedSource_(scannedSource),
           targetRoot_(targetRoot),
-          loopStart_(TickCount()),
-          displayTimer_(loopStart_),
-          titleTimer_(loopStart_) {}
+          refresh_(program, {10, 500, 0}) {}
 
     void DeleteAll();
 
@@ -95,9 +94,7 @@ class Deletion {
     const std::string& sourceRoot_;
     const FolderIdentity scannedSource_;
     const std::string& targetRoot_;
-    const Ticks loopStart_;
-    Throttle displayTimer_;
-    Throttle titleTimer_;
+    ProgressRefresh refresh_;
     std::size_t judged_ = 0;
     // A target folder whose source counterpart could not be examined: nothing below it
     // is touched.
@@ -131,23 +128,23 @@ void Deletion::Refresh(const std::string& path) {
     if (!WindowMode(program_)) {
         return;
     }
-    const Ticks now = TickCount();
+    refresh_.ReadClock();
     SyncDisplay& display = *program_.display;
     const std::size_t entries = program_.engine.scanList.size();
-    if (displayTimer_.Due(10, now)) {
+    if (refresh_.Due(ProgressRefresh::kStatus)) {
         display.SetFileStatus(ShortenPath(path, 60));
         display.SetStatisticsField(StatField::DeletedFiles,
                                    FormatThousands(static_cast<float>(stats_.filesDeleted)));
-        display.SetStatusText(1, "Dauer: " + FormatDuration(TicksSince(loopStart_, now)));
+        refresh_.ShowDuration();
         display.SetStatusText(0, "Lösche... (" + std::to_string(stats_.filesDeleted) + "/" +
                                      std::to_string(entries) + ")...");
-        displayTimer_.Restart(now);
+        refresh_.Done(ProgressRefresh::kStatus);
     }
-    if (titleTimer_.Due(500, now)) {
+    if (refresh_.Due(ProgressRefresh::kTitle)) {
         display.RefreshStatisticsLabels();
-        display.SetWindowTitle(std::string(kProductTitle) + " - " +
-                               std::to_string(entries > 0 ? judged_ * 100 / entries : 0) + "%");
-        titleTimer_.Restart(now);
+        refresh_.ShowPercentInTitle(
+            static_cast<std::int64_t>(entries > 0 ? judged_ * 100 / entries : 0));
+        refresh_.Done(ProgressRefresh::kTitle);
     }
 }
 
@@ -305,7 +302,8 @@ void ReadTarget(Program& program, const std::string& sourceRoot, const std::stri
         program.display->SetStatusText(0, "Lösche überflüssige Dateien auf Ziel...");
         FlushEvents(program);
     }
-    log.WriteLog("### EINLESEN DAUERTE: " + FormatDuration(TicksSince(phaseStart, TickCount())));
+    log.WriteLog("### EINLESEN DAUERTE: " +
+                 FormatDuration(TicksSince(phaseStart, program.clock->TicksNow())));
     log.WriteLog("");
     log.WriteLog("### LÖSCHEN:");
 }
@@ -315,7 +313,7 @@ void ReadTarget(Program& program, const std::string& sourceRoot, const std::stri
 void DeleteSurplus(Program& program, const std::string& sourceRoot,
                    const FolderIdentity& scannedSource, const std::string& targetRoot,
                    bool includeSubFolders) {
-    const Ticks phaseStart = TickCount();
+    const Ticks phaseStart = program.clock->TicksNow();
     ReadTarget(program, sourceRoot, targetRoot, includeSubFolders, phaseStart);
     if (program.settings.Systray == 1) {
         program.display->SetTrayTooltip("Lösche überflüssige Dateien auf Ziel...");
@@ -333,7 +331,7 @@ void DeleteSurplus(Program& program, const std::string& sourceRoot,
         program.display->SetStatisticsField(
             StatField::DeletedFiles, FormatThousands(static_cast<float>(stats.filesDeleted)));
     }
-    stats.deleteTime = TicksSince(phaseStart, TickCount());
+    stats.deleteTime = TicksSince(phaseStart, program.clock->TicksNow());
     program.log.WriteLog("### LÖSCHEN (" + std::to_string(stats.filesDeleted) +
                          ") DAUERTE: " + FormatDuration(stats.deleteTime));
     program.log.WriteLog("");

@@ -58,7 +58,7 @@ const char* const kLicenceLines[] = {
 
 }  // namespace
 
-std::string LicenceText() {
+std::string LicenceText(DateValue now) {
     std::string text;
     for (const char* line : kLicenceLines) {
         if (!text.empty()) {
@@ -66,17 +66,17 @@ std::string LicenceText() {
         }
         text += line;
     }
-    text += std::string("\r\n\r\n") + MakerLine(CurrentDateValue()) + "\r\nWeb: " + kWebAddress +
+    text += std::string("\r\n\r\n") + MakerLine(now) + "\r\nWeb: " + kWebAddress +
             "\r\nEmail: " + kEmailAddress;
     return text;
 }
 
-bool WriteLicenceFile(const std::string& path) {
+bool WriteLicenceFile(const std::string& path, DateValue now) {
     TextFile file;
     if (!file.Open(path, OpenMode::Create)) {
         return false;
     }
-    file.WriteLine(LicenceText());
+    file.WriteLine(LicenceText(now));
     return file.Close();
 }
 

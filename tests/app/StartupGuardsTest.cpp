@@ -32,7 +32,9 @@ class StartupGuardsTest : public ::testing::Test {
     test::TempDir dir;
     Settings settings;
     test::RecordingDialogs dialogs;
-    RunLog log{settings, dialogs};
+    SystemClock systemClock;
+    Clock* clock = &systemClock;
+    RunLog log{settings, dialogs, clock};
     std::vector<std::unique_ptr<InstanceLock>> others;
 };
 

@@ -18,7 +18,9 @@ class CommandLineTest : public ::testing::Test {
     test::TempDir dir;
     Settings settings;
     test::RecordingDialogs dialogs;
-    RunLog log{settings, dialogs};
+    SystemClock systemClock;
+    Clock* clock = &systemClock;
+    RunLog log{settings, dialogs, clock};
 };
 
 TEST_F(CommandLineTest, FoldersGetATrailingSeparatorOnce) {

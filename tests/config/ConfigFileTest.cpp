@@ -70,7 +70,9 @@ class ConfigFileTest : public ::testing::Test {
     test::TempDir dir;
     Settings settings;
     test::RecordingDialogs dialogs;
-    RunLog log{settings, dialogs};
+    SystemClock systemClock;
+    Clock* clock = &systemClock;
+    RunLog log{settings, dialogs, clock};
     JobList jobs;
 };
 

@@ -52,7 +52,9 @@ class SwitchTableTest : public ::testing::Test {
     Settings Parsed(const std::vector<std::string>& arguments) {
         Settings settings = Defaults();
         test::RecordingDialogs dialogs;
-        RunLog log{settings, dialogs};
+        SystemClock systemClock;
+        Clock* clock = &systemClock;
+        RunLog log{settings, dialogs, clock};
         log.SetDebugLogPath(dir_ / "debug.log");
         EXPECT_EQ(ParseCommandLine(arguments, settings, log, dialogs), ParseResult::Ok);
         EXPECT_TRUE(dialogs.messages.empty());

@@ -48,7 +48,9 @@ int main(int argc, char** argv) {
     }
     quorvex::Settings settings;
     quorvex::ConsoleDialogs dialogs;
-    quorvex::RunLog log(settings, dialogs);
+    quorvex::SystemClock systemClock;
+    quorvex::Clock* clock = &systemClock;
+    quorvex::RunLog log(settings, dialogs, clock);
     if (argc >= 5) {
         settings.DebugMode = 1;
         settings.SecureLog = static_cast<quorvex::YesNo>(std::atoi(argv[4]));

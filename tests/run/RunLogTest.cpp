@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "program/RunLog.h"
+#include "support/FakeClock.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 
@@ -20,7 +21,9 @@ class RunLogTest : public ::testing::Test {
     test::TempDir dir;
     Settings settings;
     test::RecordingDialogs dialogs;
-    RunLog log{settings, dialogs};
+    SystemClock systemClock;
+    Clock* clock = &systemClock;
+    RunLog log{settings, dialogs, clock};
 };
 
 TEST_F(RunLogTest, BufferedFileIsWrittenOnlyAtTheEndAndReplacedAsAWhole) {
@@ -72,7 +75,7 @@ TEST_F(RunLogTest, SecureFileIsFreshForEveryRun) {
 
 TEST_F(RunLogTest, SecureLineBeforeTheFirstRunIsDropped) {
     settings.SecureLog = 1;
-    RunLog fresh(settings, dialogs);
+    RunLog fresh(settings, dialogs, clock);
     fresh.SetDebugLogPath(dir / "Quorvex_DEBUG.log");
     fresh.WriteLog("too early");
     EXPECT_TRUE(fresh.BufferedLines().empty());
@@ -90,17 +93,20 @@ TEST_F(RunLogTest, BufferedLinesBetweenRunsAreDiscardedAtTheNextRun) {
 TEST_F(RunLogTest, DebugLineCarriesATimeStampOnlyOnItsFirstLine) {
     settings.DebugMode = 1;
     settings.Logging = 0;
+    // A clock put in place after the log was made stamps its lines.
+    test::FakeClock fake;
+    fake.date = MakeDateValue({2025, 6, 30, 23, 59, 59});
+    clock = &fake;
     log.WriteLog("Programm beendet.\r\n------------------------------");
+    fake.Advance(1000);
     log.WriteLog("");
     const std::string debug = ReadFile(dir / "Quorvex_DEBUG.log");
     // "[hh:mm:ss] " in front of the first line of each call only.
     ASSERT_EQ(debug.size(), 11u + 19u + 32u + 11u + 2u) << debug;
-    EXPECT_EQ(debug[0], '[');
-    EXPECT_EQ(debug.substr(9, 2), "] ");
+    EXPECT_EQ(debug.substr(0, 11), "[23:59:59] ");
     EXPECT_EQ(debug.substr(11, 19), "Programm beendet.\r\n");
     EXPECT_EQ(debug.substr(30, 32), std::string(30, '-') + "\r\n");
-    EXPECT_EQ(debug[62], '[');
-    EXPECT_EQ(debug.substr(71), "] \r\n");
+    EXPECT_EQ(debug.substr(62), "[00:00:00] \r\n");
     EXPECT_TRUE(log.BufferedLines().empty());  // logging is off
 }
 

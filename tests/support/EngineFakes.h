@@ -55,8 +55,11 @@ class RecordingDisplay : public NullSyncDisplay {
     void SetStatusText(int field, const std::string& text) override {
         if (field == 0) {
             statusTexts.push_back(text);
+        } else if (field == 1) {
+            durationTexts.push_back(text);
         }
     }
+    void SetTrayTooltip(const std::string& tooltip) override { tooltips.push_back(tooltip); }
     bool ChangeListWanted() const override { return wantChangeList; }
     void AddChangeTreeNode(int level, const std::string& text) override {
         treeNodes.push_back(std::to_string(level) + ":" + text);
@@ -79,6 +82,8 @@ class RecordingDisplay : public NullSyncDisplay {
     std::string fields[kStatFieldCount];
     std::vector<std::string> titles;
     std::vector<std::string> statusTexts;
+    std::vector<std::string> durationTexts;
+    std::vector<std::string> tooltips;
     std::vector<std::string> treeNodes;
     std::vector<int> pages;
     std::vector<StatisticsCall> statisticsShown;

@@ -2,15 +2,17 @@
 
 #include "program/Program.h"
 #include "support/EngineFakes.h"
+#include "support/FakeClock.h"
 #include "support/RecordingDialogs.h"
 
 namespace quorvex::test {
 
 // A Program wired to recording fakes. Unattended (window hidden) unless told otherwise;
-// the run log stays in its buffer.
+// the run log stays in its buffer; time passes only as the fake clock lets it.
 struct TestProgram {
     explicit TestProgram(bool window = false) {
         program.system = &system;
+        program.clock = &clock;
         program.settings.WindowHidden = window ? 0 : 1;
     }
 
@@ -30,6 +32,7 @@ struct TestProgram {
     RecordingDisplay display;
     ScriptedPump pump;
     RecordingSystemActions system;
+    FakeClock clock;
     Program program{dialogs, display, pump};
 };
 

@@ -37,7 +37,7 @@ class ChangeDetectionTest : public ::testing::Test {
     std::vector<std::string> Findings() {
         program.engine.counters = ScanCounters();
         program.engine.stats.sourceFiles = ScanDirectory(program, src, "", true, std::nullopt);
-        DetectChanges(program, src, dst, FingerprintMethod::None, TickCount());
+        DetectChanges(program, src, dst, FingerprintMethod::None, program.clock->TicksNow());
         const std::vector<std::string> log = test.LogLines();
         return std::vector<std::string>(log.begin() + 1, log.end() - 2);
     }
@@ -142,6 +142,31 @@ TEST_F(ChangeDetectionTest, WindowModeShowsCountsAndAddsChangeRows) {
               std::vector<std::string>{"Job #2: Fotos|Datei nicht vorhanden|" + src + "new"});
     EXPECT_EQ(test.display.fields[static_cast<int>(StatField::NewFiles)], "1");
     EXPECT_EQ(test.display.fields[static_cast<int>(StatField::TargetFiles)], "1");
+}
+
+TEST_F(ChangeDetectionTest, RefreshesKeepTheirIntervalsAcrossATickWrap) {
+    program.settings.WindowHidden = 0;
+    program.settings.Systray = 1;
+    for (int i = 10; i < 40; ++i) {
+        Sized(src + "f" + std::to_string(i), 1, kTime);
+    }
+    // Read at the phase's start and once per file, 100 ms apart; the counter wraps early on.
+    test.clock.ticks = 0xFFFFFFFFu - 250;
+    test.clock.stepPerReading = 100;
+
+    Findings();
+
+    EXPECT_EQ(test.display.statusTexts.back(), "Vergleiche (29/30)...");
+    ASSERT_EQ(test.display.durationTexts.size(), 30u);
+    EXPECT_EQ(test.display.durationTexts.front(), "Dauer: 00:00:00.100");
+    EXPECT_EQ(test.display.durationTexts.back(), "Dauer: 00:00:03");
+    // More than 250 ms: every third file; more than a second: every eleventh.
+    ASSERT_EQ(test.display.titles.size(), 10u);
+    EXPECT_EQ(test.display.titles.back(), "Quorvex v2.5 - 96%");
+    EXPECT_EQ(test.display.tooltips,
+              (std::vector<std::string>{"Vergleiche...", "Quorvex v2.5 - Vergleiche 33%",
+                                        "Quorvex v2.5 - Vergleiche 70%"}));
+    EXPECT_EQ(test.LogLines().end()[-2], "### ÄNDERUNGEN (30) FESTSTELLEN DAUERTE: 00:00:03");
 }
 
 }  // namespace

@@ -44,7 +44,9 @@ class JobFormTest : public ::testing::Test {
     test::TempDir dir;
     Settings settings;
     test::RecordingDialogs dialogs;
-    RunLog log{settings, dialogs};
+    SystemClock systemClock;
+    Clock* clock = &systemClock;
+    RunLog log{settings, dialogs, clock};
     JobList jobs;
     const DateValue now = MakeDateValue({2025, 6, 30, 12, 0, 0});
 };

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "app/StartupSteps.h"
-#include "platform/Ticks.h"
 #include "run/RunDriver.h"
 
 namespace quorvex {
@@ -60,7 +59,7 @@ void WindowSession::RunBusy(const std::function<void()>& work) {
 }
 
 bool WindowSession::MainLoopPass() {
-    SleepMilliseconds(1);
+    program_.clock->Wait(1);
     HandlerGate& gate = window_->Gate();
     gate.TakeHandled();
     // An idle window waits for its next event instead of waking a thousand times a second.

@@ -47,7 +47,7 @@ InfoPage::InfoPage(wxWindow* parent, WindowContext& context) : wxPanel(parent), 
 
 void InfoPage::OnLicence() {
     context_.program.log.Debug("Button: Licence");
-    if (!WriteLicenceFile(kLicenceFileName)) {
+    if (!WriteLicenceFile(kLicenceFileName, context_.program.clock->DateNow())) {
         context_.program.dialogs->ShowMessage(LicenceFailureMessage(), "Quorvex",
                                               MessageIcon::Error);
         return;

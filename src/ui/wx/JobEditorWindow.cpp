@@ -2,7 +2,6 @@
 
 #include <wx/statbox.h>
 
-#include "platform/DateTime.h"
 #include "ui/JobEditor.h"
 #include "ui/wx/PageLayout.h"
 #include "ui/wx/WxText.h"
@@ -269,16 +268,17 @@ void JobEditorWindow::OnNewFolder(FolderPicker& side, FolderSide which) {
     if (parent.empty()) {
         return;
     }
-    const std::string folder = RequestNewFolder(*program_.dialogs, which, parent,
-                                                program_.settings.DateFileMask, CurrentDateValue());
+    const std::string folder =
+        RequestNewFolder(*program_.dialogs, which, parent, program_.settings.DateFileMask,
+                         program_.clock->DateNow());
     if (!folder.empty()) {
         side.ShowNewFolder(folder);
     }
 }
 
 void JobEditorWindow::OnSave() {
-    if (!done_ &&
-        SaveJobForm(Form(), program_.jobs, *program_.dialogs, program_.log, CurrentDateValue())) {
+    if (!done_ && SaveJobForm(Form(), program_.jobs, *program_.dialogs, program_.log,
+                              program_.clock->DateNow())) {
         done_ = true;
     }
 }

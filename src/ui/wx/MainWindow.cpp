@@ -7,6 +7,7 @@
 #include "config/ProductInfo.h"
 #include "config/Settings.h"
 #include "platform/DateTime.h"
+#include "platform/TextFormat.h"
 #include "ui/OptionRules.h"
 #include "ui/wx/JpegImage.h"
 #include "ui/wx/PageLayout.h"
@@ -61,7 +62,7 @@ void MainWindow::BuildStatusBar() {
     wxStatusBar* bar = CreateStatusBar(static_cast<int>(std::size(kStatusWidths)));
     bar->SetFont(fonts_.normal);
     bar->SetStatusWidths(static_cast<int>(std::size(kStatusWidths)), kStatusWidths);
-    SetStatusText(ToWx(MakerLine(CurrentDateValue())), 1);
+    SetStatusText(ToWx(MakerLine(program_.clock->DateNow())), 1);
     SetStatusText(ToWx(WithoutScheme(kWebAddress)), 2);
     SetStatusText(ToWx(WithoutScheme(kForumAddress)), 3);
     SetStatusText(ToWx(WithoutScheme(kProductAddress)), 4);

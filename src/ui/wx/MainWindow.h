@@ -46,6 +46,7 @@ class MainWindow : public wxFrame {
 
     HandlerGate& Gate() { return gate_; }
     WindowServices& Services() { return services_; }
+    WindowContext& Context() { return context_; }
 
     // What the last dispatched events meant to a running job (ESC, PAUSE, the run buttons,
     // the close box); PumpEvent::None when nothing of that kind happened.

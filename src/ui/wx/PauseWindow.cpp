@@ -2,7 +2,6 @@
 
 #include "platform/TerminationSignals.h"
 #include "platform/TextFormat.h"
-#include "platform/Ticks.h"
 #include "ui/wx/MainWindow.h"
 #include "ui/wx/WxEventPump.h"
 #include "ui/wx/WxText.h"
@@ -52,11 +51,12 @@ void HoldInPauseWindow(MainWindow& window, WxEventPump& pump) {
     auto* pause = new PauseWindow(window);
     window.EnableRunButtons(false);
     pause->Show();
-    const Ticks start = TickCount();
+    Clock& clock = *window.Context().program.clock;
+    const Ticks start = clock.TicksNow();
     Ticks lastRefresh = start;
     // A request to end the process ends the pause too, so that the run can abort.
     while (!pause->Resumed() && !TerminationRequested()) {
-        const Ticks now = TickCount();
+        const Ticks now = clock.TicksNow();
         if (TicksSince(lastRefresh, now) > kClockRefresh) {
             pause->ShowElapsed(TicksSince(start, now));
             lastRefresh = now;
