@@ -15,7 +15,7 @@ void RunCommandLineJob(Program& program, SessionFront& front) {
         return;
     }
     front.ShowJobList();
-    if (program.settings.AutoStart == 1) {
+    if (IsOn(program.settings.AutoStart)) {
         program.log.Debug("Autostart!");
         front.RunJobs();
     }

@@ -20,7 +20,7 @@ void ReportNoWindow(Program& program) {
 }
 
 void EnterLongTermIfAsked(Program& program) {
-    if (program.settings.LongTerm == 1) {
+    if (IsOn(program.settings.LongTerm)) {
         program.log.Debug("Dauerbetrieb!");
     }
 }

@@ -119,7 +119,7 @@ SystemErrorReport::~SystemErrorReport() {
 
 void SystemErrorReport::OnFault(std::uint32_t code, std::intptr_t address, void* self) {
     const auto& report = *static_cast<const SystemErrorReport*>(self);
-    if (report.settings_.DebugMode == 1) {
+    if (IsOn(report.settings_.DebugMode)) {
         report.WriteDebugLine(ErrorText(code));
     }
     report.ShowMessage(code, address);
@@ -146,7 +146,7 @@ void SystemErrorReport::WriteDebugLine(const char* text) const {
     line.Append("\r\n");
     const std::string_view whole = line.View();
     AppendToFileInHandler(log_.DebugLogPath().c_str(), whole.data(), whole.size());
-    if (settings_.Logging == 1 && settings_.SecureLog == 1 && !log_.Path().empty()) {
+    if (IsOn(settings_.Logging) && IsOn(settings_.SecureLog) && !log_.Path().empty()) {
         const std::string_view unstamped = whole.substr(stampLength);
         AppendToFileInHandler(log_.Path().c_str(), unstamped.data(), unstamped.size());
     }

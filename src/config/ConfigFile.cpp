@@ -95,7 +95,7 @@ void WriteOption(IniFile& ini, const OptionRow& row, const Settings& settings) {
 // values in use.
 Settings StoredValues(const Settings& settings, const std::optional<OptionFieldTexts>& fields) {
     Settings stored = settings;
-    if (stored.ProtectDrives != 1) {
+    if (!IsOn(stored.ProtectDrives)) {
         stored.SaveDrives.clear();
     }
     if (fields) {

@@ -85,7 +85,7 @@ void ApplyLongTerm(SwitchContext& context) {
 }
 
 std::optional<ExportedSwitch> ExportLongTerm(const Settings& settings) {
-    if (settings.LongTerm != 1) {
+    if (!IsOn(settings.LongTerm)) {
         return std::nullopt;
     }
     return Valued("-l", std::to_string(settings.LongTermMinutes));

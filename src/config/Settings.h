@@ -10,6 +10,12 @@ namespace quorvex {
 // A yes/no option: one byte holding 0 or 1 (a hand-edited INI file may store more).
 using YesNo = std::uint8_t;
 
+// A switch is on only when it holds exactly 1; any other value a hand-edited file leaves
+// counts as off.
+constexpr bool IsOn(std::int32_t value) {
+    return value == 1;
+}
+
 constexpr std::int32_t kPriorityLow = 64;
 constexpr std::int32_t kPriorityNormal = 32;
 constexpr std::int32_t kPriorityHigh = 128;

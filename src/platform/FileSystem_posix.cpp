@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/FileIO.h"
+#include "platform/FileIO_posix.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 

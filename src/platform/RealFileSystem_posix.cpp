@@ -3,7 +3,7 @@
 
 #include "platform/DirectoryListing.h"
 #include "platform/DiskSpace.h"
-#include "platform/FileIO.h"
+#include "platform/FileIO_posix.h"
 #include "platform/FolderIdentity.h"
 #include "platform/RealFileSystem.h"
 #include "platform/TargetTree.h"

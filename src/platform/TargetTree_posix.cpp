@@ -12,7 +12,7 @@
 #include "platform/AttributeModes_posix.h"
 #include "platform/Descriptors_posix.h"
 #include "platform/EntryFacts_posix.h"
-#include "platform/FileIO.h"
+#include "platform/FileIO_posix.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 

@@ -14,14 +14,14 @@ constexpr std::size_t kBlockSize = 1 << 20;
 }
 
 void RunLog::WriteLog(std::string_view text) {
-    if (settings_.DebugMode == 1) {
+    if (IsOn(settings_.DebugMode)) {
         AppendLine(debugLogPath_,
                    FormatDate("[%hh:%ii:%ss] ", clock_->DateNow()) + std::string(text));
     }
-    if (settings_.Logging != 1) {
+    if (!IsOn(settings_.Logging)) {
         return;
     }
-    if (settings_.SecureLog == 1) {
+    if (IsOn(settings_.SecureLog)) {
         if (!path_.empty()) {
             AppendToFile(text);
         }
@@ -47,7 +47,7 @@ void RunLog::AppendToFile(std::string_view text) {
 }
 
 void RunLog::Debug(std::string_view text) {
-    if (settings_.DebugMode == 1) {
+    if (IsOn(settings_.DebugMode)) {
         WriteLog(text);
     }
 }
@@ -59,7 +59,7 @@ void RunLog::DebugReason(std::string_view reason) {
 }
 
 void RunLog::BeginRunLog() {
-    if (settings_.Logging == 1 && settings_.SecureLog == 1 && !path_.empty()) {
+    if (IsOn(settings_.Logging) && IsOn(settings_.SecureLog) && !path_.empty()) {
         std::remove(path_.c_str());
     }
     buffer_.clear();
@@ -102,10 +102,10 @@ void RunLog::Report(Failure failure) const {
 }
 
 bool RunLog::EndRunLog() {
-    if (settings_.Logging != 1) {
+    if (!IsOn(settings_.Logging)) {
         return true;
     }
-    const Failure failure = settings_.SecureLog == 1 ? appendFailure_ : WriteBufferToFile();
+    const Failure failure = IsOn(settings_.SecureLog) ? appendFailure_ : WriteBufferToFile();
     if (failure != Failure::None) {
         Report(failure);
     }

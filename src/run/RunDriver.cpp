@@ -31,7 +31,7 @@ void ShowRunStart(Program& program) {
     program.changeList.clear();
     display.RefreshStatisticsLabels();
     FlushEvents(program);
-    if (program.settings.AutoMinimize == 1 && program.settings.LongTerm == 0) {
+    if (IsOn(program.settings.AutoMinimize) && program.settings.LongTerm == 0) {
         display.ShowMainWindow(ShowState::Minimised);
     }
 }
@@ -65,7 +65,7 @@ bool AnythingChanged(const RunTotals& totals) {
 
 void ShowOutcome(Program& program, const RunTotals& totals) {
     const Settings& settings = program.settings;
-    if (settings.LongTerm == 0 && settings.Shutdown == 0 && settings.ShowStatistics == 1) {
+    if (settings.LongTerm == 0 && settings.Shutdown == 0 && IsOn(settings.ShowStatistics)) {
         if (!AnythingChanged(totals)) {
             program.dialogs->ShowMessage("Es wurden keine Änderungen festgestellt.", "Quorvex",
                                          MessageIcon::None);
@@ -111,17 +111,17 @@ void FinishRun(Program& program, const RunTotals& totals) {
     const bool window = WindowMode(program);
     if (window) {
         ShowRunEnd(program);
-        if (settings.AutoMinimize == 1 && settings.AutoExit == 0 && settings.LongTerm == 0) {
+        if (IsOn(settings.AutoMinimize) && settings.AutoExit == 0 && settings.LongTerm == 0) {
             program.display->ShowMainWindow(ShowState::Normal);
         }
     }
     if (settings.Priority != kPriorityNormal) {
         program.system->SetProcessPriority(kPriorityNormal);
     }
-    if (settings.LockWorkStation == 1) {
+    if (IsOn(settings.LockWorkStation)) {
         program.system->LogOffUser();
     }
-    if (settings.Shutdown == 1) {
+    if (IsOn(settings.Shutdown)) {
         program.system->PowerOffComputer();
     }
     if (window && settings.AutoExit == 0 && settings.ExitAfterRun == 0 && settings.Systray == 0 &&
@@ -133,7 +133,7 @@ void FinishRun(Program& program, const RunTotals& totals) {
         program.display->SetStatusText(0, "Bereit.");
         FlushEvents(program);
     }
-    if (settings.AutoExit == 1) {
+    if (IsOn(settings.AutoExit)) {
         settings.ExitAfterRun = 1;
     }
 }
@@ -151,7 +151,7 @@ RunOutcome RunAllJobs(Program& program, RunKind kind) {
     if (settings.Priority != kPriorityNormal) {
         program.system->SetProcessPriority(settings.Priority);
     }
-    if (settings.Systray == 1) {
+    if (IsOn(settings.Systray)) {
         program.display->AddTrayIcon("Quorvex gestartet...");
         program.display->ShowMainWindow(ShowState::Hide);
     }
@@ -166,7 +166,7 @@ RunOutcome RunAllJobs(Program& program, RunKind kind) {
         ShowRunStart(program);
     }
     const bool jobMissing = RunActiveJobs(program, totals);
-    if (settings.Systray == 1) {
+    if (IsOn(settings.Systray)) {
         program.display->RemoveTrayIcon();
         program.display->ShowMainWindow(ShowState::Normal);
     }

@@ -9,7 +9,7 @@
 namespace quorvex {
 
 std::string RunLogPath(const Settings& settings, DateValue now, Ticks ticks) {
-    if (settings.LogfileNo != 1) {
+    if (!IsOn(settings.LogfileNo)) {
         return settings.LogfileDir + "Quorvex.log";
     }
     const std::string stem =
@@ -25,20 +25,20 @@ namespace {
 
 std::string RunModeLine(const Settings& settings) {
     std::string line = "MODUS: ";
-    line += settings.CommandLineGiven == 1 ? "BATCH" : "GUI";
-    if (settings.WindowHidden == 1) {
+    line += IsOn(settings.CommandLineGiven) ? "BATCH" : "GUI";
+    if (IsOn(settings.WindowHidden)) {
         line += " +NOWIN";
     }
-    if (settings.LockWorkStation == 1) {
+    if (IsOn(settings.LockWorkStation)) {
         line += " +LOCK";
     }
-    if (settings.LongTerm == 1) {
+    if (IsOn(settings.LongTerm)) {
         line += " +LONGTERM";
     }
-    if (settings.LogfileNo == 1) {
+    if (IsOn(settings.LogfileNo)) {
         line += " +HISTORY";
     }
-    if (settings.SecureLog == 1) {
+    if (IsOn(settings.SecureLog)) {
         line += " +SECURELOG";
     }
     if (settings.ShowStatistics == 0) {
@@ -49,13 +49,13 @@ std::string RunModeLine(const Settings& settings) {
 
 std::string CheckLine(const Settings& settings) {
     std::string line = "FILECHECK-METHOD: ";
-    if (settings.FileCheck_Attribute == 1) {
+    if (IsOn(settings.FileCheck_Attribute)) {
         line += " +ATTRIBUTES";
     }
-    if (settings.FileCheck_Date == 1) {
+    if (IsOn(settings.FileCheck_Date)) {
         line += " +DATE";
     }
-    if (settings.Filecheck_Exist == 1) {
+    if (IsOn(settings.Filecheck_Exist)) {
         line += " +FILE_EXISTS";
     }
     return line;

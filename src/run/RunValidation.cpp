@@ -109,7 +109,7 @@ bool ValidateRun(Program& program) {
             return false;
         }
         std::string drive;
-        if (job.IsActive() && settings.ProtectDrives == 1 &&
+        if (job.IsActive() && IsOn(settings.ProtectDrives) &&
             OnProtectedDrive(*program.files, settings.SaveDrives, job.Target, drive)) {
             Refuse(program, "Zielverzeichnis '" + drive +
                                 "' gehört zu den geschützten Laufwerken!\rBitte prüfen Sie die "

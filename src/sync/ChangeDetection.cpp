@@ -31,9 +31,9 @@ TargetFacts LookUpTarget(TargetRoom& tree, const std::string& targetPath) {
 
 ChangeChecks ChecksOf(const Settings& settings, FingerprintMethod method) {
     ChangeChecks checks;
-    checks.date = settings.FileCheck_Date == 1;
-    checks.exist = settings.Filecheck_Exist == 1;
-    checks.attributes = settings.FileCheck_Attribute == 1;
+    checks.date = IsOn(settings.FileCheck_Date);
+    checks.exist = IsOn(settings.Filecheck_Exist);
+    checks.attributes = IsOn(settings.FileCheck_Attribute);
     checks.toleranceSeconds = settings.NTFS_TimeDifference;
     checks.method = method;
     return checks;
@@ -97,7 +97,7 @@ void Comparison::ShowProgress(const std::string& targetPath) {
     refresh_.ReadClock();
     const std::int32_t total = stats_.sourceFiles;
     const std::int32_t percent = total > 0 ? compared_ * 100 / total : 0;
-    if (settings_.Systray == 1 && refresh_.Due(ProgressRefresh::kTray)) {
+    if (IsOn(settings_.Systray) && refresh_.Due(ProgressRefresh::kTray)) {
         refresh_.ShowPercentInTray("Vergleiche", percent);
         refresh_.Done(ProgressRefresh::kTray);
     }
@@ -162,7 +162,7 @@ void Comparison::Report(Finding finding, FileEntry& entry, const std::string& ta
             break;
         case Finding::Fingerprint:
             log.WriteLog(FingerprintLabel(method_) + quoted);
-            if (settings_.DebugMode == 1) {
+            if (IsOn(settings_.DebugMode)) {
                 log.Debug("- " + entry.fingerprint + " -> " + TargetFingerprint(targetPath));
             }
             detail = "|CheckSum ungleich|" + path;
@@ -244,7 +244,7 @@ void DetectChanges(Program& program, const std::string& sourceRoot, const std::s
     if (WindowMode(program)) {
         program.display->SetStatusText(0, "Vergleiche...");
     }
-    if (program.settings.Systray == 1) {
+    if (IsOn(program.settings.Systray)) {
         program.display->SetTrayTooltip("Vergleiche...");
     }
     if (stats.targetFiles == 0) {

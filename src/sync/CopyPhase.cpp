@@ -99,7 +99,7 @@ void CopyRun::Refresh() {
     refresh_.ReadClock();
     const std::int32_t toCopy = FilesToCopy();
     // The tooltip goes by the title's interval; with the window hidden it never waits.
-    if (settings_.Systray == 1 && refresh_.Due(ProgressRefresh::kTitle)) {
+    if (IsOn(settings_.Systray) && refresh_.Due(ProgressRefresh::kTitle)) {
         const std::int32_t sourceFiles = stats_.sourceFiles;
         refresh_.ShowPercentInTray("Kopiere", sourceFiles > 0 ? processed_ * 100 / sourceFiles : 0);
         if (WindowMode(program_)) {
@@ -286,10 +286,10 @@ void RunCopyPhase(Program& program, const std::string& sourceRoot, const std::st
     if (WindowMode(program)) {
         program.display->SetStatusText(0, "Kopiere...");
     }
-    if (program.settings.Systray == 1) {
+    if (IsOn(program.settings.Systray)) {
         program.display->SetTrayTooltip("Kopiere...");
     }
-    if (program.settings.CheckTargetSpace == 1) {
+    if (IsOn(program.settings.CheckTargetSpace)) {
         run.CheckFreeSpace();
     }
     run.CopyAll();

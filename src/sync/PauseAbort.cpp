@@ -44,14 +44,14 @@ bool PollPauseAbort(Program& program) {
         case PumpEvent::EscapeKey:
             return Abort(program);
         case PumpEvent::RunButton:
-            return program.settings.LongTerm == 1 ? false : Abort(program);
+            return IsOn(program.settings.LongTerm) ? false : Abort(program);
         case PumpEvent::TrayLeftClick:
-            if (program.settings.Systray == 1) {
+            if (IsOn(program.settings.Systray)) {
                 program.display->ShowMainWindow(ShowState::Normal);
             }
             return false;
         case PumpEvent::TrayRightClick:
-            if (program.settings.Systray == 1) {
+            if (IsOn(program.settings.Systray)) {
                 program.display->ShowMainWindow(ShowState::Hide);
             }
             return false;

@@ -96,7 +96,7 @@ Ticks ReadSource(Program& program, const SyncJob& job, const std::string& source
     if (WindowMode(program)) {
         program.display->SetStatusText(0, "Lese Quelleordner...");
     }
-    if (program.settings.Systray == 1) {
+    if (IsOn(program.settings.Systray)) {
         program.display->SetTrayTooltip("Lese Quelleordner...");
     }
     engine.scanList.clear();
@@ -137,7 +137,7 @@ bool RunPhases(Program& program, const SyncJob& job) {
     WriteJobHeader(program, job);
     const std::string sourceRoot = WithTrailingSeparator(job.Source);
     std::string targetRoot = WithTrailingSeparator(job.Target);
-    if (job.CreateTargetSubDirs == 1) {
+    if (IsOn(job.CreateTargetSubDirs)) {
         targetRoot = MakeDateFolder(program, targetRoot);
     }
     program.log.WriteLog("");
@@ -146,7 +146,7 @@ bool RunPhases(Program& program, const SyncJob& job) {
     program.files->IdentifyFolder(sourceRoot, scannedSource);
     const Ticks readEnd = ReadSource(program, job, sourceRoot, jobStart);
     DetectChanges(program, sourceRoot, targetRoot, FingerprintMethodOf(job.FileCheckSum), readEnd);
-    if (job.DeleteFiles == 1 && !AbortRequested(program)) {
+    if (IsOn(job.DeleteFiles) && !AbortRequested(program)) {
         DeleteSurplus(program, sourceRoot, scannedSource, targetRoot, job.SubDirs != 0);
     }
     RunCopyPhase(program, sourceRoot, targetRoot);

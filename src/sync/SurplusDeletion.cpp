@@ -315,7 +315,7 @@ void DeleteSurplus(Program& program, const std::string& sourceRoot,
                    bool includeSubFolders) {
     const Ticks phaseStart = program.clock->TicksNow();
     ReadTarget(program, sourceRoot, targetRoot, includeSubFolders, phaseStart);
-    if (program.settings.Systray == 1) {
+    if (IsOn(program.settings.Systray)) {
         program.display->SetTrayTooltip("Lösche überflüssige Dateien auf Ziel...");
     }
     JobStats& stats = program.engine.stats;

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/FileIO.h"
+#include "platform/FileIO_posix.h"
 #include "support/TempDir.h"
 
 namespace quorvex {

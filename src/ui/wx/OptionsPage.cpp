@@ -119,15 +119,15 @@ void OptionsPage::OnLogging() {
     settings.Logging = logging_->GetValue() ? 1 : 0;
     settings.LogfileNo = historyLogs_->GetValue() ? 1 : 0;
     settings.SecureLog = secureLog_->GetValue() ? 1 : 0;
-    secureLog_->Enable(settings.Logging == 1);
-    historyLogs_->Enable(settings.Logging == 1);
+    secureLog_->Enable(IsOn(settings.Logging));
+    historyLogs_->Enable(IsOn(settings.Logging));
     context_.program.log.Debug("Checkbox: Logging, Status: " + std::to_string(settings.Logging));
 }
 
 void OptionsPage::OnLongTerm() {
     Settings& settings = context_.program.settings;
     settings.LongTerm = longTerm_->GetValue() ? 1 : 0;
-    minutes_->Enable(settings.LongTerm == 1);
+    minutes_->Enable(IsOn(settings.LongTerm));
     context_.program.log.Debug("Button: Dauerbetrieb, Status: " +
                                std::to_string(settings.LongTerm));
 }
@@ -146,8 +146,8 @@ void OptionsPage::OnMinutes() {
 void OptionsPage::OnProtectDrives() {
     Settings& settings = context_.program.settings;
     settings.ProtectDrives = protectDrives_->GetValue() ? 1 : 0;
-    drives_->Enable(settings.ProtectDrives == 1);
-    drivesButton_->Enable(settings.ProtectDrives == 1);
+    drives_->Enable(IsOn(settings.ProtectDrives));
+    drivesButton_->Enable(IsOn(settings.ProtectDrives));
     context_.program.log.Debug("Checkox: LW-Save");
 }
 
@@ -162,11 +162,11 @@ void OptionsPage::Lock(bool locked) {
     }
     const Settings& settings = context_.program.settings;
     // Secure and history logs only make sense while logging is on.
-    secureLog_->Enable(!locked && settings.Logging == 1);
-    historyLogs_->Enable(!locked && settings.Logging == 1);
-    minutes_->Enable(!locked && settings.LongTerm == 1);
-    drives_->Enable(!locked && settings.ProtectDrives == 1);
-    drivesButton_->Enable(!locked && settings.ProtectDrives == 1);
+    secureLog_->Enable(!locked && IsOn(settings.Logging));
+    historyLogs_->Enable(!locked && IsOn(settings.Logging));
+    minutes_->Enable(!locked && IsOn(settings.LongTerm));
+    drives_->Enable(!locked && IsOn(settings.ProtectDrives));
+    drivesButton_->Enable(!locked && IsOn(settings.ProtectDrives));
 }
 
 }  // namespace quorvex
