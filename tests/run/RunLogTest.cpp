@@ -160,11 +160,17 @@ TEST_F(RunLogTest, FileThatCannotBeCreatedIsReportedOnceInEveryMode) {
 }
 
 TEST_F(RunLogTest, LoggingOffWritesNoRunLog) {
-    settings.Logging = 0;
-    log.BeginRunLog();
-    log.WriteLog("line");
-    EXPECT_TRUE(log.EndRunLog());
-    EXPECT_FALSE(PathExists(dir / "Quorvex.log"));
+    // Only exactly 1 switches on: a hand-edited 2 is off like 0.
+    for (const YesNo off : {YesNo{0}, YesNo{2}}) {
+        settings.Logging = off;
+        settings.DebugMode = off;
+        log.BeginRunLog();
+        log.WriteLog("line");
+        log.Debug("trace");
+        EXPECT_TRUE(log.EndRunLog());
+        EXPECT_FALSE(PathExists(dir / "Quorvex.log")) << int{off};
+        EXPECT_FALSE(PathExists(dir / "Quorvex_DEBUG.log")) << int{off};
+    }
 }
 
 }  // namespace
