@@ -174,7 +174,12 @@ void PhotographCountdown(Program& program, WindowSession& session, const std::st
     window.SetClientSize(kNarrowWidth, window.GetClientSize().y);
     window.MoreButton()->SetLabel("Mehr >>");
     window.SetRunButtonLabels("START!", "Vorschau");
-    session.Display().SetStatusText(1, MakerLine(CurrentDateValue()));
+    WxSyncDisplay& display = session.Display();
+    display.SetStatusText(1, MakerLine(CurrentDateValue()));
+    display.SetFileStatus("");
+    display.SetFileProgress(0);
+    display.SetJobStatus("");
+    display.SetJobProgress(0);
     window.ShowPage(kJobsPageIndex);
     window.Options().LongTerm()->SetValue(true);
     window.Options().Minutes()->ChangeValue("1");
