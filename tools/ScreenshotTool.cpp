@@ -10,6 +10,7 @@
 
 #include "app/window/WindowSession.h"
 #include "config/HelpText.h"
+#include "config/ProductInfo.h"
 #include "platform/DateTime.h"
 #include "platform/FileSystem.h"
 #include "platform/Ticks.h"
@@ -165,6 +166,35 @@ void PhotographEditor(Program& program, MainWindow& window, const std::string& f
     *program.jobs.Select(0) = kept;
 }
 
+// The long-term loop counting down, photographed after a few seconds and then ended as a
+// run that ends the program would end it.
+void PhotographCountdown(Program& program, WindowSession& session, const std::string& folder) {
+    MainWindow& window = session.Window();
+    window.MoreButton()->SetValue(false);
+    window.SetClientSize(kNarrowWidth, window.GetClientSize().y);
+    window.MoreButton()->SetLabel("Mehr >>");
+    window.SetRunButtonLabels("START!", "Vorschau");
+    WxSyncDisplay& display = session.Display();
+    display.SetStatusText(1, MakerLine(CurrentDateValue()));
+    display.SetFileStatus("");
+    display.SetFileProgress(0);
+    display.SetJobStatus("");
+    display.SetJobProgress(0);
+    window.ShowPage(kJobsPageIndex);
+    window.Options().LongTerm()->SetValue(true);
+    window.Options().Minutes()->ChangeValue("1");
+    program.settings.LongTerm = 1;
+    BusyScope busy(window.Gate());
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        Photograph(WithFrame(window), folder + "/main-countdown.png");
+        program.settings.ExitAfterRun = 1;
+    });
+    timer.StartOnce(3500);
+    window.Services().longTermLoop();
+    program.settings.ExitAfterRun = 0;
+}
+
 int Run(const std::string& folder) {
     ConsoleDialogs console;
     WxUserDialogs dialogs(console);
@@ -252,6 +282,7 @@ int Run(const std::string& folder) {
         statisticsTimer.StartOnce(800);
         ShowStatisticsWindow(&window, session.Pump(), totals, false, []() {});
     }
+    PhotographCountdown(program, session, folder);
     return 0;
 }
 

@@ -10,22 +10,38 @@ namespace quorvex {
 
 namespace {
 
-void RunCommandLineJob(Program& program, SessionFront& front) {
+// Returns whether a run took place.
+bool RunCommandLineJob(Program& program, SessionFront& front) {
     if (!BuildCommandLineJob(program.settings, program.clock->DateNow(), program.jobs)) {
-        return;
+        return false;
     }
     front.ShowJobList();
-    if (IsOn(program.settings.AutoStart)) {
-        program.log.Debug("Autostart!");
-        front.RunJobs();
+    if (!IsOn(program.settings.AutoStart)) {
+        return false;
+    }
+    program.log.Debug("Autostart!");
+    front.RunJobs();
+    return true;
+}
+
+void EnterLongTermIfAsked(Program& program, SessionFront& front, bool ran) {
+    if (!IsOn(program.settings.LongTerm)) {
+        return;
+    }
+    program.log.Debug("Dauerbetrieb!");
+    // A command line that asked for long-term mode and got neither it nor a run was
+    // refused.
+    if (front.RunLongTermLoop() == LongTermEnd::Refused && !ran &&
+        IsOn(program.settings.CommandLineGiven)) {
+        program.exitStatus = std::max(program.exitStatus, kExitRefused);
     }
 }
 
 }  // namespace
 
 int RunSession(Program& program, SessionFront& front, const std::string& configPath) {
-    RunCommandLineJob(program, front);
-    EnterLongTermIfAsked(program);
+    const bool ran = RunCommandLineJob(program, front);
+    EnterLongTermIfAsked(program, front, ran);
     front.ShowJobList();
     program.display->SetStatusText(0, std::string("Herzlich Willkommen bei ") + kProductTitle);
     program.log.Debug("MainLoop");
@@ -35,7 +51,11 @@ int RunSession(Program& program, SessionFront& front, const std::string& configP
 }
 
 void UnattendedFront::RunJobs() {
-    program_.exitStatus = std::max(program_.exitStatus, ExitStatusAfter(RunAllJobs(program_)));
+    RunAndKeepStatus(program_, RunKind::Sync);
+}
+
+LongTermEnd UnattendedFront::RunLongTermLoop() {
+    return LongTermLoop(program_, "");
 }
 
 }  // namespace quorvex

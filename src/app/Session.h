@@ -5,6 +5,7 @@
 
 #include "config/ConfigFile.h"
 #include "program/Program.h"
+#include "run/LongTermLoop.h"
 
 namespace quorvex {
 
@@ -18,6 +19,8 @@ class SessionFront {
     virtual void ShowJobList() = 0;
     // One run of all jobs; the worst outcome of the session is its exit status.
     virtual void RunJobs() = 0;
+    // Long-term mode as the command line or the configuration asked for it.
+    virtual LongTermEnd RunLongTermLoop() = 0;
     // Handles the user's events until the session ends.
     virtual void RunMainLoop() = 0;
     // The option fields whose text is saved as typed; none without a window.
@@ -35,6 +38,7 @@ class UnattendedFront : public SessionFront {
 
     void ShowJobList() override {}
     void RunJobs() override;
+    LongTermEnd RunLongTermLoop() override;
     void RunMainLoop() override {}
     std::optional<OptionFieldTexts> OptionFields() override { return std::nullopt; }
 

@@ -19,12 +19,6 @@ void ReportNoWindow(Program& program) {
     program.dialogs->ShowMessage("Konnte Fenster nicht aufbauen!", "Quorvex", MessageIcon::Error);
 }
 
-void EnterLongTermIfAsked(Program& program) {
-    if (IsOn(program.settings.LongTerm)) {
-        program.log.Debug("Dauerbetrieb!");
-    }
-}
-
 void EndProgram(Program& program, const std::string& configPath,
                 const std::optional<OptionFieldTexts>& fields) {
     if (program.settings.CommandLineGiven == 0) {

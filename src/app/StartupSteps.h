@@ -17,9 +17,6 @@ void LoadConfigurationAtStart(Program& program, const std::string& configPath);
 // The window could not be built (no display, or the window module is missing).
 void ReportNoWindow(Program& program);
 
-// Long-term mode (-l): announced here; the repeating loop itself is not built yet.
-void EnterLongTermIfAsked(Program& program);
-
 // The end of the main loop: the configuration is saved (unless the program was started
 // with arguments), then the exit trace is written.
 void EndProgram(Program& program, const std::string& configPath,

@@ -28,6 +28,10 @@ class EventPump {
     virtual void FlushAll() = 0;
     // Holds the program in the pause window until "Fortsetzen" is clicked.
     virtual void HoldPause() = 0;
+    // Sleeps until an event comes or the time is up, so that an idle wait costs nothing.
+    // An event that ends the wait may be dispatched already; what it meant stays for the
+    // next PollOne.
+    virtual void WaitForEvent(int milliseconds) = 0;
 };
 
 class NullEventPump : public EventPump {
@@ -35,6 +39,8 @@ class NullEventPump : public EventPump {
     PumpEvent PollOne() override { return PumpEvent::None; }
     void FlushAll() override {}
     void HoldPause() override {}
+    // Without a window nothing ever comes, and nothing waits for it.
+    void WaitForEvent(int) override {}
 };
 
 }  // namespace quorvex

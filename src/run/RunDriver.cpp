@@ -1,5 +1,7 @@
 #include "run/RunDriver.h"
 
+#include <algorithm>
+
 #include "config/ProductInfo.h"
 #include "platform/TerminationSignals.h"
 #include "platform/TextFormat.h"
@@ -196,6 +198,12 @@ int ExitStatusAfter(RunOutcome outcome) {
             break;
     }
     return kExitClean;
+}
+
+RunOutcome RunAndKeepStatus(Program& program, RunKind kind) {
+    const RunOutcome outcome = RunAllJobs(program, kind);
+    program.exitStatus = std::max(program.exitStatus, ExitStatusAfter(outcome));
+    return outcome;
 }
 
 }  // namespace quorvex

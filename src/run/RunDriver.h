@@ -20,4 +20,8 @@ RunOutcome RunAllJobs(Program& program, RunKind kind = RunKind::Sync);
 // The process exit status that an unattended run ends with.
 int ExitStatusAfter(RunOutcome outcome);
 
+// One run whose outcome counts towards the process exit status: the worst run of the
+// session decides it.
+RunOutcome RunAndKeepStatus(Program& program, RunKind kind);
+
 }  // namespace quorvex

@@ -147,5 +147,29 @@ TEST_F(RunFromWindowTest, EscapeDuringALargeCopyAbortsTheRun) {
     EXPECT_EQ(Text(Window().RunButton()->GetLabel()), "START!");
 }
 
+// Periods out of range never start the loop: the start button refuses a period too long
+// and resets the field, the loop itself refuses 0; either way nothing runs.
+TEST_F(RunFromWindowTest, StartRefusesLongTermPeriodsOutOfRange) {
+    OptionsPage& options = Window().Options();
+    SetTicked(options.LongTerm(), true);
+    options.Minutes()->ChangeValue("1441");
+    Click(Window().RunButton());
+    Settle();
+    EXPECT_EQ(Text(options.Minutes()->GetValue()), "30");
+    options.Minutes()->ChangeValue("0");
+    Click(Window().RunButton());
+    Settle();
+
+    ASSERT_EQ(recorded.messages.size(), 3u);
+    EXPECT_EQ(recorded.messages[0].text,
+              "Dauerbetriebs-Zeit zu lang! Max 1440 Minuten (24 Stunden)");
+    EXPECT_EQ(recorded.messages[1].text,
+              "Dauerbetriebs-Zeit muss zwischen 0 und 1440 Minuten (24h) liegen!");
+    EXPECT_EQ(recorded.messages[2].text, "Dauerbetrieb wurde eingestellt.");
+    EXPECT_EQ(recorded.messages[2].icon, MessageIcon::Information);
+    EXPECT_FALSE(PathExists(dir / "ziel/a.txt"));
+    EXPECT_TRUE(Window().RunButton()->IsEnabled());
+}
+
 }  // namespace
 }  // namespace quorvex::test

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Clock.h"
 #include "platform/SystemActions.h"
 #include "program/EventPump.h"
 #include "program/SyncDisplay.h"
@@ -35,6 +36,14 @@ class ScriptedPump : public EventPump {
     }
     void FlushAll() override { ++flushes; }
     void HoldPause() override { ++pauses; }
+    // The wait lets the clock, when given one, move on by the whole time.
+    void WaitForEvent(int milliseconds) override {
+        if (waitClock != nullptr) {
+            waitClock->Wait(milliseconds);
+        }
+    }
+
+    Clock* waitClock = nullptr;
 
     int polls = 0;
     int flushes = 0;

@@ -13,6 +13,7 @@ struct TestProgram {
     explicit TestProgram(bool window = false) {
         program.system = &system;
         program.clock = &clock;
+        pump.waitClock = &clock;
         program.settings.WindowHidden = window ? 0 : 1;
     }
 

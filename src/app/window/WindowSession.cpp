@@ -2,9 +2,8 @@
 
 #include <wx/app.h>
 
-#include <algorithm>
-
 #include "app/StartupSteps.h"
+#include "run/LongTermLoop.h"
 #include "run/RunDriver.h"
 
 namespace quorvex {
@@ -24,10 +23,11 @@ WindowSession::~WindowSession() {
 
 bool WindowSession::Open(WindowServices services) {
     if (!services.run) {
-        // Every run of the session counts towards the exit status; the worst one stays.
-        services.run = [this](RunKind kind) {
-            program_.exitStatus =
-                std::max(program_.exitStatus, ExitStatusAfter(RunAllJobs(program_, kind)));
+        services.run = [this](RunKind kind) { RunAndKeepStatus(program_, kind); };
+    }
+    if (!services.longTermLoop) {
+        services.longTermLoop = [this]() {
+            return LongTermLoop(program_, window_->LongTermMinutesText());
         };
     }
     if (!toolkit_.Start()) {

@@ -18,6 +18,12 @@ class WindowFrontOfSession : public SessionFront {
             session_.RunBusy([&services]() { services.run(RunKind::Sync); });
         }
     }
+    LongTermEnd RunLongTermLoop() override {
+        const WindowServices& services = session_.Window().Services();
+        LongTermEnd end = LongTermEnd::Refused;
+        session_.RunBusy([&services, &end]() { end = services.longTermLoop(); });
+        return end;
+    }
     void RunMainLoop() override { session_.RunMainLoop(); }
     std::optional<OptionFieldTexts> OptionFields() override {
         MainWindow& window = session_.Window();

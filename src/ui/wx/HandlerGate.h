@@ -42,6 +42,7 @@ class HandlerGate {
             recorded_ = event;
         }
     }
+    bool HasRecorded() const { return recorded_ != PumpEvent::None; }
     PumpEvent TakeRecorded() {
         const PumpEvent event = recorded_;
         recorded_ = PumpEvent::None;

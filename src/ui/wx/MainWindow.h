@@ -83,6 +83,8 @@ class MainWindow : public wxFrame {
     // Texts the configuration keeps at exit.
     std::string LogFolderText() { return FromField(expertPage_->LogFolder()); }
     std::string TimeDifferenceText() { return FromField(expertPage_->TimeDifference()); }
+    // The long-term period as typed.
+    std::string LongTermMinutesText() { return FromField(optionsPage_->Minutes()); }
 
   private:
     void BuildLogo();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "program/Program.h"
+#include "run/LongTermLoop.h"
 #include "ui/JobEditor.h"
 #include "ui/wx/HandlerGate.h"
 #include "ui/wx/WindowFonts.h"
@@ -15,8 +16,9 @@ namespace quorvex {
 struct WindowServices {
     // The run driver, called by "START!" for a run and by "Vorschau" for a preview.
     std::function<void(RunKind)> run;
-    // The long-term loop, called by "START!" while the long-term box is ticked.
-    std::function<void()> longTermLoop;
+    // The long-term loop, called by "START!" while the long-term box is ticked and at
+    // start-up for -l.
+    std::function<LongTermEnd()> longTermLoop;
     // Opens a document or web address (RunExternal).
     std::function<bool(const std::string&)> openExternal;
     // A folder selection dialog; the empty text when cancelled.

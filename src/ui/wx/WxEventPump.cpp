@@ -85,6 +85,12 @@ void WxEventPump::FlushAll() {
     // next poll: a key press must not vanish behind the repaints of a busy display.
 }
 
+void WxEventPump::WaitForEvent(int milliseconds) {
+    if (!window_.Gate().HasRecorded()) {
+        DispatchOne(milliseconds);
+    }
+}
+
 void WxEventPump::HoldPause() {
     HoldInPauseWindow(window_, *this);
 }

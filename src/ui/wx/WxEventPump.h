@@ -14,6 +14,7 @@ class WxEventPump : public EventPump {
     PumpEvent PollOne() override;
     void FlushAll() override;
     void HoldPause() override;
+    void WaitForEvent(int milliseconds) override;
 
     // Dispatches one pending event; without one the toolkit does its idle work (deferred
     // deletions, queued events) and then waits up to the given time for an event to
