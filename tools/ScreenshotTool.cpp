@@ -1,6 +1,6 @@
-// Shows the main window, the job editor, the pause window and the statistics window with
-// sample content and photographs each with ImageMagick's "import". Run it through
-// scripts/screenshots.sh.
+// Shows the main window, the job editor, the pause window, the statistics window and the
+// tray icon with sample content and photographs each with ImageMagick's "import". Run it
+// through scripts/screenshots.sh.
 #include <wx/timer.h>
 
 #include <cstdio>
@@ -165,6 +165,24 @@ void PhotographEditor(Program& program, MainWindow& window, const std::string& f
     *program.jobs.Select(0) = kept;
 }
 
+// The tray icon in the panel that scripts/screenshots.sh puts at the top left, with the
+// pointer resting on it so that its tooltip shows.
+void PhotographTray(WindowSession& session, const std::string& folder) {
+    if (!TrayIcon::TrayAvailable()) {
+        std::printf("no notification area: tray.png skipped\n");
+        return;
+    }
+    session.Display().AddTrayIcon("Quorvex v2.5 - Kopiere 42%");
+    Settle(session, 1000);
+    // The pointer enters and then moves, as a hand would: the tooltip waits for motion.
+    if (std::system("xdotool search --name '^quorvex$' mousemove --window %1 8 8 sleep 0.3 "
+                    "mousemove --window %1 16 16") == 0) {
+        Settle(session, 1500);
+        Photograph(wxRect(0, 0, 300, 90), folder + "/tray.png");
+    }
+    session.Display().RemoveTrayIcon();
+}
+
 int Run(const std::string& folder) {
     ConsoleDialogs console;
     WxUserDialogs dialogs(console);
@@ -252,6 +270,7 @@ int Run(const std::string& folder) {
         statisticsTimer.StartOnce(800);
         ShowStatisticsWindow(&window, session.Pump(), totals, false, []() {});
     }
+    PhotographTray(session, folder);
     return 0;
 }
 
