@@ -3,7 +3,8 @@
 # Further packages for a particular check may be named as arguments.
 set -e
 PACKAGES="cmake ninja-build g++ pkg-config libwxgtk3.2-dev libjpeg-dev zlib1g-dev libssl-dev
-libcurl4-openssl-dev libgtest-dev xvfb xauth fonts-liberation rsync dosfstools fusefat fuse xdotool $*"
+libcurl4-openssl-dev libgtest-dev xvfb xauth fonts-liberation trayer xdotool x11-utils
+rsync dosfstools fusefat fuse $*"
 missing=""
 for package in $PACKAGES; do
     dpkg -s "$package" >/dev/null 2>&1 || missing="$missing $package"

@@ -1,6 +1,6 @@
-// Shows the main window, the job editor, the pause window and the statistics window with
-// sample content and photographs each with ImageMagick's "import". Run it through
-// scripts/screenshots.sh.
+// Shows the main window, the job editor, the pause window, the statistics window and the
+// tray icon with sample content and photographs each with ImageMagick's "import". Run it
+// through scripts/screenshots.sh.
 #include <wx/timer.h>
 
 #include <cstdio>
@@ -195,6 +195,24 @@ void PhotographCountdown(Program& program, WindowSession& session, const std::st
     program.settings.ExitAfterRun = 0;
 }
 
+// The tray icon in the panel that scripts/screenshots.sh puts at the top left, with the
+// pointer resting on it so that its tooltip shows.
+void PhotographTray(WindowSession& session, const std::string& folder) {
+    if (!TrayIcon::TrayAvailable()) {
+        std::printf("no notification area: tray.png skipped\n");
+        return;
+    }
+    session.Display().AddTrayIcon("Quorvex v2.5 - Kopiere 42%");
+    Settle(session, 1000);
+    // The pointer enters and then moves, as a hand would: the tooltip waits for motion.
+    if (std::system("xdotool search --name '^quorvex$' mousemove --window %1 8 8 sleep 0.3 "
+                    "mousemove --window %1 16 16") == 0) {
+        Settle(session, 1500);
+        Photograph(wxRect(0, 0, 300, 90), folder + "/tray.png");
+    }
+    session.Display().RemoveTrayIcon();
+}
+
 int Run(const std::string& folder) {
     ConsoleDialogs console;
     WxUserDialogs dialogs(console);
@@ -283,6 +301,7 @@ int Run(const std::string& folder) {
         ShowStatisticsWindow(&window, session.Pump(), totals, false, []() {});
     }
     PhotographCountdown(program, session, folder);
+    PhotographTray(session, folder);
     return 0;
 }
 

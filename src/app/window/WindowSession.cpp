@@ -3,6 +3,7 @@
 #include <wx/app.h>
 
 #include "app/StartupSteps.h"
+#include "config/ProductInfo.h"
 #include "run/LongTermLoop.h"
 #include "run/RunDriver.h"
 
@@ -50,6 +51,11 @@ bool WindowSession::Open(WindowServices services) {
     }
     display_->RefreshStatisticsLabels();
     pump_->FlushAll();
+    if (IsOn(program_.settings.Systray)) {
+        // Shown from the start; the window stays, the first run's end removes the icon.
+        display_->AddTrayIcon(kProductTitle);
+        program_.log.Debug("Systray-Symbol erstellt");
+    }
     return true;
 }
 

@@ -43,6 +43,25 @@ void WxSyncDisplay::SetWindowTitle(const std::string& title) {
     }
 }
 
+void WxSyncDisplay::AddTrayIcon(const std::string& tooltip) {
+    if (tray_ == nullptr) {
+        tray_ = std::make_unique<TrayIcon>(window_.Gate());
+    }
+    tray_->Add(ToWx(tooltip));
+}
+
+void WxSyncDisplay::SetTrayTooltip(const std::string& tooltip) {
+    if (tray_ != nullptr) {
+        tray_->SetTooltip(ToWx(tooltip));
+    }
+}
+
+void WxSyncDisplay::RemoveTrayIcon() {
+    if (tray_ != nullptr) {
+        tray_->Remove();
+    }
+}
+
 bool WxSyncDisplay::ChangeListWanted() const {
     return window_.Widened();
 }
@@ -72,8 +91,11 @@ void WxSyncDisplay::ShowPage(int index) {
 void WxSyncDisplay::ShowMainWindow(ShowState state) {
     switch (state) {
         case ShowState::Hide:
-            // There is no tray icon to bring a hidden window back, so it is minimised
-            // instead: a run can always be stopped.
+            if (TrayShown() && TrayIcon::TrayAvailable()) {
+                window_.Hide();
+                break;
+            }
+            [[fallthrough]];
         case ShowState::Minimised:
             window_.Iconize(true);
             break;

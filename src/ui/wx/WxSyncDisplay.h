@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "program/SyncDisplay.h"
 #include "ui/wx/MainWindow.h"
+#include "ui/wx/TrayIcon.h"
 #include "ui/wx/WxEventPump.h"
 
 namespace quorvex {
@@ -19,10 +22,9 @@ class WxSyncDisplay : public SyncDisplay {
     void SetStatisticsField(StatField field, const std::string& text) override;
     void RefreshStatisticsLabels() override;
     void SetWindowTitle(const std::string& title) override;
-    // The tray icon arrives with its own window class; until then a run keeps the window.
-    void AddTrayIcon(const std::string&) override {}
-    void SetTrayTooltip(const std::string&) override {}
-    void RemoveTrayIcon() override {}
+    void AddTrayIcon(const std::string& tooltip) override;
+    void SetTrayTooltip(const std::string& tooltip) override;
+    void RemoveTrayIcon() override;
     bool ChangeListWanted() const override;
     void ClearChangeTree() override;
     void AddChangeTreeNode(int level, const std::string& text) override;
@@ -31,14 +33,22 @@ class WxSyncDisplay : public SyncDisplay {
     // "STOP!" and "Pause" while everything else is locked.
     void SetRunButtonLabels(const std::string& runLabel, const std::string& previewLabel) override;
     void ShowPage(int index) override;
+    // Hiding needs an icon in a notification area to bring the window back; without one
+    // the window is minimised instead, so a run can always be stopped.
     void ShowMainWindow(ShowState state) override;
     void EnableAfterRun() override;
     bool ShowStatisticsWindow(const RunTotals& totals, bool preview,
                               const std::string& logPath) override;
 
+    // The icon once it was first added; nullptr before.
+    const TrayIcon* Tray() const { return tray_.get(); }
+
   private:
+    bool TrayShown() const { return tray_ != nullptr && tray_->Shown(); }
+
     MainWindow& window_;
     WxEventPump& pump_;
+    std::unique_ptr<TrayIcon> tray_;
 };
 
 }  // namespace quorvex
