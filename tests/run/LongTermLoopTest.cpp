@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "support/TempDir.h"
@@ -22,6 +23,12 @@ class LoopDisplay : public test::RecordingDisplay {
     void SetWindowTitle(const std::string& title) override {
         RecordingDisplay::SetWindowTitle(title);
         titleTicks.push_back(clock_.ticks);
+        if (title == "Quorvex v2.5 - läuft") {
+            inRun = true;
+            clock_.Advance(runTakes);
+        } else if (title == "Quorvex v2.5") {
+            inRun = false;
+        }
     }
     void LockControls(bool locked) override { steps.push_back(locked ? "lock" : "unlock"); }
     void ShowMainWindow(ShowState state) override {
@@ -37,6 +44,9 @@ class LoopDisplay : public test::RecordingDisplay {
 
     std::vector<Ticks> titleTicks;
     Lines steps;
+    // How long each run seems to take on the fake clock.
+    int runTakes = 0;
+    bool inRun = false;
 
   private:
     test::FakeClock& clock_;
@@ -54,10 +64,11 @@ struct LoopScene {
         program.settings.AutoMinimize = 1;
         test.AddJob(source, target);
     }
-    // ESC once the fake clock has passed the given time.
+    // ESC during the countdown once the fake clock has passed the given time.
     void EscapeAfter(Ticks milliseconds) {
-        test.pump.At([this, milliseconds](int) { return test.clock.ticks > milliseconds; },
-                     PumpEvent::EscapeKey);
+        test.pump.At(
+            [this, milliseconds](int) { return test.clock.ticks > milliseconds && !display.inRun; },
+            PumpEvent::EscapeKey);
     }
     Lines Messages() const {
         Lines texts;
@@ -79,7 +90,8 @@ TEST(LongTermLoopTest, MinuteOneCountsDownRunsEachPeriodAndOutlivesAFailingRun) 
     LoopScene scene;
     LoopDisplay& display = scene.display;
     scene.test.AddJob(scene.source, scene.dir / "fehlt/");  // fails: its target is missing
-    scene.EscapeAfter(125000);
+    display.runTakes = 20000;
+    scene.EscapeAfter(150000);
 
     EXPECT_EQ(LongTermLoop(scene.program, "1 Minute"), LongTermEnd::Ended);
 
@@ -97,6 +109,14 @@ TEST(LongTermLoopTest, MinuteOneCountsDownRunsEachPeriodAndOutlivesAFailingRun) 
     EXPECT_GT(display.titleTicks[59], 60000u);
     EXPECT_LT(display.titleTicks[59], 60500u);
     EXPECT_EQ(display.titles[61], "Quorvex - 59 Sek.");
+    // The second period starts when the first run ends, 20 s after it began.
+    const Ticks firstRunEnd = display.titleTicks[60];
+    const auto secondRun =
+        std::find(display.titles.begin() + 61, display.titles.end(), "Quorvex v2.5 - läuft");
+    ASSERT_NE(secondRun, display.titles.end());
+    const Ticks secondRunStart = display.titleTicks[secondRun - display.titles.begin()];
+    EXPECT_GT(secondRunStart - firstRunEnd, 60000u);
+    EXPECT_LT(secondRunStart - firstRunEnd, 60500u);
     EXPECT_EQ(display.statusTexts.front(), "Dauerbetrieb in 59 Sek. [ESC] = Ende");
 
     // Two runs, each counted from the end of the one before; the failing job did not end
