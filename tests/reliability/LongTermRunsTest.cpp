@@ -79,7 +79,11 @@ TEST(LongTermRunsTest, AThousandRunsLeaveMemoryFlatAndNoFileOpen) {
     EXPECT_EQ(display.runs, 1001);
     EXPECT_EQ(test::ReadFile(dir / "ziel/wechselt.txt"), "1000");
     ASSERT_GT(afterTen, 0);
-    EXPECT_LE(afterThousand, afterTen + afterTen / 20);
+    // AddressSanitizer holds freed memory back to catch late use, so resident size grows
+    // there by design; its leak checker watches that build instead.
+    if (!QUORVEX_SANITIZED) {
+        EXPECT_LE(afterThousand, afterTen + afterTen / 20);
+    }
     EXPECT_EQ(OpenDescriptors(), descriptors);
 }
 
