@@ -5,6 +5,10 @@
 
 namespace quorvex {
 
+// The permissions of the new file: those of the file it replaces (or of any new file), or
+// readable and runnable by everyone, writable by the owner.
+enum class NewFileMode { Kept, Executable };
+
 // Replaces a file as a whole. The new contents go to a temporary file beside it, which
 // then takes the old file's place in one step, so a crash or a full disk while writing
 // leaves the old file as it was.
@@ -17,7 +21,7 @@ class AtomicFileWriter {
 
     // Creates the temporary file. False when the file may not be replaced: its folder
     // or an existing file is not writable.
-    bool Begin(const std::string& path);
+    bool Begin(const std::string& path, NewFileMode mode = NewFileMode::Kept);
     // Writes a part of the contents. False when this or an earlier write failed; the
     // commit then fails as well.
     bool Write(std::string_view part);

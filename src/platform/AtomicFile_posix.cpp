@@ -45,7 +45,7 @@ AtomicFileWriter::~AtomicFileWriter() {
     Abandon();
 }
 
-bool AtomicFileWriter::Begin(const std::string& path) {
+bool AtomicFileWriter::Begin(const std::string& path, NewFileMode newMode) {
     Abandon();
     target_ = ResolveLink(path);
     struct stat existing {};
@@ -64,6 +64,9 @@ bool AtomicFileWriter::Begin(const std::string& path) {
         const mode_t mask = umask(0);
         umask(mask);
         mode = 0666 & ~mask;
+    }
+    if (newMode == NewFileMode::Executable) {
+        mode = 0755;
     }
     fchmod(fd, mode);
     temporary_ = pattern;

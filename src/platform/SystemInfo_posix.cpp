@@ -12,4 +12,8 @@ std::string OperatingSystemName() {
     return std::string(names.sysname) + " " + names.release;
 }
 
+ScriptFlavour NativeScriptFlavour() {
+    return ScriptFlavour::Shell;
+}
+
 }  // namespace quorvex

@@ -108,6 +108,9 @@ GuiTest::GuiTest() {
         return true;
     };
     services.chooseFolder = [this](const std::string&, const std::string&) { return chosenFolder; };
+    services.chooseSaveFile = [this](const std::string&, const std::string&, const std::string&) {
+        return chosenSaveFile;
+    };
     services.shiftDown = [this]() { return shiftDown; };
 }
 

@@ -88,6 +88,7 @@ class GuiTest : public ::testing::Test {
     WindowServices services;
     std::vector<std::string> opened;
     std::string chosenFolder;
+    std::string chosenSaveFile;
     bool shiftDown = false;
     std::unique_ptr<WindowSession> session;
 };

@@ -120,6 +120,7 @@ void MainWindow::BuildStatusAndButtons() {
 void MainWindow::BindEvents() {
     gate_.Bind(runButton_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnStart(); });
     gate_.Bind(previewButton_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnPreview(); });
+    gate_.Bind(batchButton_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnBatch(); });
     gate_.Bind(moreButton_, wxEVT_TOGGLEBUTTON, [this](wxCommandEvent&) { OnMore(); });
     // While a job runs, the pause and abort handling asks what these meant.
     const auto recordWhileBusy = [this](PumpEvent meaning) {
@@ -196,6 +197,12 @@ void MainWindow::OnMore() {
     SetClientSize(widened ? kWideWidth : kNarrowWidth, GetClientSize().y);
     moreButton_->SetLabel(widened ? "<< Mehr" : "Mehr >>");
     program_.log.Debug("Button: MEHR>>");
+}
+
+void MainWindow::OnBatch() {
+    if (services_.chooseSaveFile) {
+        ExportBatchFile(program_, NativeScriptFlavour(), services_.chooseSaveFile);
+    }
 }
 
 void MainWindow::LockControls(bool locked) {

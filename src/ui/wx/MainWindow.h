@@ -97,6 +97,7 @@ class MainWindow : public wxFrame {
     void OnStart();
     void OnPreview();
     void OnMore();
+    void OnBatch();
     void OnClose(wxCloseEvent& event);
     static std::string FromField(wxTextCtrl* field);
 

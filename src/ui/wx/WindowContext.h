@@ -5,6 +5,7 @@
 
 #include "program/Program.h"
 #include "run/LongTermLoop.h"
+#include "ui/BatchExport.h"
 #include "ui/JobEditor.h"
 #include "ui/wx/HandlerGate.h"
 #include "ui/wx/WindowFonts.h"
@@ -23,6 +24,8 @@ struct WindowServices {
     std::function<bool(const std::string&)> openExternal;
     // A folder selection dialog; the empty text when cancelled.
     std::function<std::string(const std::string& title, const std::string& start)> chooseFolder;
+    // A file-save dialog; the empty text when cancelled.
+    SaveFileChooser chooseSaveFile;
     // Whether SHIFT is held down at this moment.
     std::function<bool()> shiftDown;
     // The job editor; without one the main window brings its own window.
