@@ -4,7 +4,7 @@
 set -e
 PACKAGES="cmake ninja-build g++ pkg-config libwxgtk3.2-dev libjpeg-dev zlib1g-dev libssl-dev
 libcurl4-openssl-dev libgtest-dev xvfb xauth fonts-liberation trayer xdotool x11-utils
-rsync dosfstools fusefat fuse $*"
+rsync dosfstools fusefat fuse libmount-dev libblkid-dev $*"
 missing=""
 for package in $PACKAGES; do
     dpkg -s "$package" >/dev/null 2>&1 || missing="$missing $package"

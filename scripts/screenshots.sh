@@ -1,8 +1,8 @@
 #!/bin/sh
-# Photographs the main window's pages, the job editor, the pause window and the statistics
-# window into docs/screenshots under a virtual display. Needs ImageMagick's "import"; when
-# twm is installed it draws the title bars, and when trayer and xdotool are, the tray icon
-# with its tooltip is photographed as well.
+# Photographs the main window's pages, the job editor, the protected drives window, the pause
+# window and the statistics window into docs/screenshots under a virtual display. Needs
+# ImageMagick's "import"; when twm is installed it draws the title bars, and when trayer and
+# xdotool are, the tray icon with its tooltip is photographed as well.
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/build.sh" "$here/build" >/dev/null

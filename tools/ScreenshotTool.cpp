@@ -1,6 +1,6 @@
-// Shows the main window, the job editor, the pause window, the statistics window and the
-// tray icon with sample content and photographs each with ImageMagick's "import". Run it
-// through scripts/screenshots.sh.
+// Shows the main window, the job editor, the protected drives window, the pause window,
+// the statistics window and the tray icon with sample content and photographs each with
+// ImageMagick's "import". Run it through scripts/screenshots.sh.
 #include <wx/timer.h>
 
 #include <cstdio>
@@ -16,6 +16,7 @@
 #include "platform/Ticks.h"
 #include "run/ChangeTree.h"
 #include "ui/ConsoleDialogs.h"
+#include "ui/wx/DrivesWindow.h"
 #include "ui/wx/JobEditorWindow.h"
 #include "ui/wx/PauseWindow.h"
 #include "ui/wx/StatisticsWindow.h"
@@ -166,6 +167,39 @@ void PhotographEditor(Program& program, MainWindow& window, const std::string& f
     *program.jobs.Select(0) = kept;
 }
 
+// A machine's drives as the window lists them, with labels and UUIDs.
+bool SampleDrives(const MountVisitor& each) {
+    const MountEntry drives[] = {
+        {"/", kDriveFixed, "system", "3f1c2a9e-5b7d-4e21-9a0c-7d5e8b6f4a13"},
+        {"/home", kDriveFixed, "daten", "b82e41d7-0c3a-4f6e-8d19-2a7c5e9f1b04"},
+        {"/media/anna/USB-STICK", kDriveRemovable, "USB-STICK", "6A1F-03C2"},
+        {"/media/cdrom", kDriveOptical, "", ""},
+        {"/media/daten", kDriveFixed, "archiv", "e4d7a0b2-91c6-4b3f-a5e8-0f2d6c7b9a51"},
+        {"/mnt/nas", kDriveRemote, "", ""},
+        {"/run", kDriveRam, "", ""},
+    };
+    for (const MountEntry& drive : drives) {
+        each(drive);
+    }
+    return true;
+}
+
+void PhotographDrives(MainWindow& window, const std::string& folder) {
+    window.ShowPage(kOptionsPageIndex);
+    window.Services().listDrives = SampleDrives;
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        auto* drives =
+            dynamic_cast<DrivesWindow*>(wxWindow::FindWindowByName(DrivesWindow::kWindowName));
+        if (drives != nullptr) {
+            Photograph(WithFrame(*drives), folder + "/laufwerke.png");
+            Click(drives->AcceptButton());
+        }
+    });
+    timer.StartOnce(1200);
+    Click(window.Options().DrivesButton());
+}
+
 // The long-term loop counting down, photographed after a few seconds and then ended as a
 // run that ends the program would end it.
 void PhotographCountdown(Program& program, WindowSession& session, const std::string& folder) {
@@ -248,6 +282,7 @@ int Run(const std::string& folder) {
 
     window.ShowPage(kJobsPageIndex);
     PhotographEditor(program, window, folder);
+    PhotographDrives(window, folder);
 
     window.ShowPage(kStatisticsPageIndex);
     window.MoreButton()->SetValue(true);

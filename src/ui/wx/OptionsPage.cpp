@@ -3,8 +3,11 @@
 #include "config/Settings.h"
 #include "platform/TextFormat.h"
 #include "ui/OptionRules.h"
+#include "ui/wx/DrivesWindow.h"
+#include "ui/wx/MainWindow.h"
 #include "ui/wx/OptionBinding.h"
 #include "ui/wx/PageLayout.h"
+#include "ui/wx/WxEventPump.h"
 #include "ui/wx/WxText.h"
 
 namespace quorvex {
@@ -109,6 +112,7 @@ void OptionsPage::BindHandlers() {
     gate.Bind(longTerm_, wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnLongTerm(); });
     gate.Bind(minutes_, wxEVT_TEXT, [this](wxCommandEvent&) { OnMinutes(); });
     gate.Bind(protectDrives_, wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnProtectDrives(); });
+    gate.Bind(drivesButton_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnDrivesButton(); });
     gate.Bind(drives_, wxEVT_TEXT, [this](wxCommandEvent&) {
         context_.program.settings.SaveDrives = FromWx(drives_->GetValue());
     });
@@ -149,6 +153,21 @@ void OptionsPage::OnProtectDrives() {
     drives_->Enable(IsOn(settings.ProtectDrives));
     drivesButton_->Enable(IsOn(settings.ProtectDrives));
     context_.program.log.Debug("Checkox: LW-Save");
+}
+
+void OptionsPage::OnDrivesButton() {
+    auto* window = dynamic_cast<MainWindow*>(wxGetTopLevelParent(this));
+    if (window == nullptr || !context_.services.listDrives) {
+        return;
+    }
+    Settings& settings = context_.program.settings;
+    WxEventPump pump(*window);
+    BusyScope busy(context_.gate);
+    settings.SaveDrives = ChooseProtectedDrives(pump, context_.services.listDrives,
+                                                "Bitte zu schützende Laufwerke wählen",
+                                                settings.SaveDrives, GetFont());
+    drives_->ChangeValue(ToWx(settings.SaveDrives));
+    context_.program.log.Debug("Button: LW-Save: " + settings.SaveDrives);
 }
 
 void OptionsPage::Lock(bool locked) {

@@ -42,6 +42,7 @@ class OptionsPage : public wxPanel {
     void OnLongTerm();
     void OnMinutes();
     void OnProtectDrives();
+    void OnDrivesButton();
 
     WindowContext& context_;
     wxCheckBox* logging_;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/MountTable.h"
 #include "program/Program.h"
 #include "run/LongTermLoop.h"
 #include "ui/BatchExport.h"
@@ -28,11 +29,14 @@ struct WindowServices {
     SaveFileChooser chooseSaveFile;
     // Whether SHIFT is held down at this moment.
     std::function<bool()> shiftDown;
+    // The mounted drives the drives window offers.
+    DriveLister listDrives;
     // The job editor; without one the main window brings its own window.
     JobEditor* jobEditor = nullptr;
 };
 
-// The default services: RunExternal, the toolkit's folder dialog and key state.
+// The default services: RunExternal, the toolkit's folder dialog, key state and the
+// system's mount table.
 WindowServices DefaultWindowServices();
 
 // What every page of the main window works with.

@@ -26,6 +26,9 @@ WindowServices DefaultWindowServices() {
         return dialog.ShowModal() == wxID_OK ? FromWx(dialog.GetPath()) : std::string();
     };
     services.shiftDown = []() { return wxGetKeyState(WXK_SHIFT); };
+    services.listDrives = [](const MountVisitor& each) {
+        return ListMounts(kSystemMountTable, each);
+    };
     return services;
 }
 
