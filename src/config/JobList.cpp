@@ -14,13 +14,8 @@ bool BuildCommandLineJob(const Settings& settings, DateValue now, JobList& jobs)
     job.Active = kJobTicked;
     job.Created = now;
     job.LastRun = 0;
-    job.Source = settings.CmdSource;
-    job.Target = settings.CmdTarget;
-    job.Extentions = settings.CmdExtentions;
-    job.SubDirs = settings.DefaultSubDirs;
-    job.CreateTargetSubDirs = settings.DefaultCreateTargetSubDirs;
-    job.DeleteFiles = settings.DefaultDeleteFiles;
-    job.FileCheckSum = settings.DefaultFileCheckSum;
+    ForEachCommandLineJobField(settings, job,
+                               [](const auto& setting, auto& field) { field = setting; });
     return true;
 }
 

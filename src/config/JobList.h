@@ -31,6 +31,20 @@ class JobList {
     CursorList<SyncJob> jobs_;
 };
 
+// The job fields the command line carries, each with the setting that holds it there: one
+// list for both directions, so a job read from the switches and a job written as switches
+// cannot drift apart. visit(settingsField, jobField) is called for each pair.
+template <typename SettingsType, typename JobType, typename Visit>
+void ForEachCommandLineJobField(SettingsType& settings, JobType& job, Visit visit) {
+    visit(settings.CmdSource, job.Source);
+    visit(settings.CmdTarget, job.Target);
+    visit(settings.CmdExtentions, job.Extentions);
+    visit(settings.DefaultSubDirs, job.SubDirs);
+    visit(settings.DefaultCreateTargetSubDirs, job.CreateTargetSubDirs);
+    visit(settings.DefaultDeleteFiles, job.DeleteFiles);
+    visit(settings.DefaultFileCheckSum, job.FileCheckSum);
+}
+
 // With CmdSource and CmdTarget both given, the list becomes the one command-line job.
 // Returns whether it did.
 bool BuildCommandLineJob(const Settings& settings, DateValue now, JobList& jobs);

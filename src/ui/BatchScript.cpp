@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "config/CommandLineExport.h"
+#include "config/JobList.h"
 #include "config/ProductInfo.h"
 
 namespace quorvex {
@@ -26,13 +27,8 @@ BatchCommand OnlyTail(BatchCommand command, bool tail) {
 // The settings a start of the program with this job's line would have.
 Settings JobSettings(const Settings& settings, const SyncJob& job, const BatchAnswers& answers) {
     Settings line = settings;
-    line.CmdSource = job.Source;
-    line.CmdTarget = job.Target;
-    line.CmdExtentions = job.Extentions;
-    line.DefaultSubDirs = job.SubDirs;
-    line.DefaultCreateTargetSubDirs = job.CreateTargetSubDirs;
-    line.DefaultDeleteFiles = job.DeleteFiles;
-    line.DefaultFileCheckSum = job.FileCheckSum;
+    ForEachCommandLineJobField(line, job,
+                               [](auto& setting, const auto& field) { setting = field; });
     line.AutoStart = answers.autoStart ? 1 : 0;
     line.WindowHidden = answers.showWindow ? 0 : 1;
     line.ShowStatistics = answers.showStatistics ? 1 : 0;
