@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "app/StartupSteps.h"
+#include "app/UpdateCheck.h"
 #include "config/ProductInfo.h"
+#include "platform/Process.h"
 #include "run/RunDriver.h"
 
 namespace quorvex {
@@ -37,21 +39,43 @@ void EnterLongTermIfAsked(Program& program, SessionFront& front, bool ran) {
     }
 }
 
+// True when the program goes on; false when an update's setup has taken over.
+bool CheckForUpdateIfAsked(Program& program, SessionFront& front) {
+    if (!IsOn(program.settings.UpdateCheck)) {
+        return true;
+    }
+    program.display->SetStatusText(0, "Prüfe auf Update...");
+    front.CheckForUpdate();
+    if (program.endAtOnce) {
+        return false;
+    }
+    program.display->SetStatusText(0, "Update-Vorgang beendet.");
+    program.pump->FlushAll();
+    program.clock->Wait(1000);
+    return true;
+}
+
 }  // namespace
 
 int RunSession(Program& program, SessionFront& front, const std::string& configPath) {
     const bool ran = RunCommandLineJob(program, front);
     EnterLongTermIfAsked(program, front, ran);
     front.ShowJobList();
-    program.display->SetStatusText(0, std::string("Herzlich Willkommen bei ") + kProductTitle);
-    program.log.Debug("MainLoop");
-    front.RunMainLoop();
+    if (CheckForUpdateIfAsked(program, front)) {
+        program.display->SetStatusText(0, std::string("Herzlich Willkommen bei ") + kProductTitle);
+        program.log.Debug("MainLoop");
+        front.RunMainLoop();
+    }
     EndProgram(program, configPath, front.OptionFields());
     return program.exitStatus;
 }
 
 void UnattendedFront::RunJobs() {
     RunAndKeepStatus(program_, RunKind::Sync);
+}
+
+void UnattendedFront::CheckForUpdate() {
+    UpdateCheck(program_, UpdateCheckServices{RunExternal, DownloadLimits()});
 }
 
 LongTermEnd UnattendedFront::RunLongTermLoop() {

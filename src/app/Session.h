@@ -21,6 +21,8 @@ class SessionFront {
     virtual void RunJobs() = 0;
     // Long-term mode as the command line or the configuration asked for it.
     virtual LongTermEnd RunLongTermLoop() = 0;
+    // The update check; the window stays alive while it downloads.
+    virtual void CheckForUpdate() = 0;
     // Handles the user's events until the session ends.
     virtual void RunMainLoop() = 0;
     // The option fields whose text is saved as typed; none without a window.
@@ -39,6 +41,7 @@ class UnattendedFront : public SessionFront {
     void ShowJobList() override {}
     void RunJobs() override;
     LongTermEnd RunLongTermLoop() override;
+    void CheckForUpdate() override;
     void RunMainLoop() override {}
     std::optional<OptionFieldTexts> OptionFields() override { return std::nullopt; }
 

@@ -21,7 +21,7 @@ void ReportNoWindow(Program& program) {
 
 void EndProgram(Program& program, const std::string& configPath,
                 const std::optional<OptionFieldTexts>& fields) {
-    if (program.settings.CommandLineGiven == 0) {
+    if (program.settings.CommandLineGiven == 0 && !program.endAtOnce) {
         SaveConfiguration(configPath, program.settings, program.jobs, program.log,
                           program.clock->DateNow(), fields);
     }

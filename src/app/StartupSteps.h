@@ -18,7 +18,7 @@ void LoadConfigurationAtStart(Program& program, const std::string& configPath);
 void ReportNoWindow(Program& program);
 
 // The end of the main loop: the configuration is saved (unless the program was started
-// with arguments), then the exit trace is written.
+// with arguments or an update's setup is taking over), then the exit trace is written.
 void EndProgram(Program& program, const std::string& configPath,
                 const std::optional<OptionFieldTexts>& fields = std::nullopt);
 

@@ -11,4 +11,7 @@ std::string OperatingSystemName();
 enum class ScriptFlavour { Shell, WindowsBatch };
 ScriptFlavour NativeScriptFlavour();
 
+// The file type of the setup an update brings: this system's package format.
+const char* SetupPackageExtension();
+
 }  // namespace quorvex

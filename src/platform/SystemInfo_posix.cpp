@@ -16,4 +16,9 @@ ScriptFlavour NativeScriptFlavour() {
     return ScriptFlavour::Shell;
 }
 
+// Handed to the desktop, which gives it to the package installer for the user to confirm.
+const char* SetupPackageExtension() {
+    return ".deb";
+}
+
 }  // namespace quorvex

@@ -54,6 +54,9 @@ struct Program {
     // "Job #n: title|reason|detail" rows, collected while the display wants them.
     std::vector<std::string> changeList;
     int exitStatus = kExitClean;
+    // The update's setup has started: the program ends at once, without saving, so that
+    // the setup can replace it.
+    bool endAtOnce = false;
 };
 
 }  // namespace quorvex

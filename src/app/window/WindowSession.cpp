@@ -3,6 +3,8 @@
 #include <wx/app.h>
 
 #include "app/StartupSteps.h"
+#include "app/UpdateCheck.h"
+#include "platform/Process.h"
 #include "config/ProductInfo.h"
 #include "run/LongTermLoop.h"
 #include "run/RunDriver.h"
@@ -29,6 +31,11 @@ bool WindowSession::Open(WindowServices services) {
     if (!services.longTermLoop) {
         services.longTermLoop = [this]() {
             return LongTermLoop(program_, window_->LongTermMinutesText());
+        };
+    }
+    if (!services.updateCheck) {
+        services.updateCheck = [this, open = services.openExternal]() {
+            UpdateCheck(program_, UpdateCheckServices{open ? open : RunExternal, DownloadLimits()});
         };
     }
     if (!toolkit_.Start()) {
@@ -75,7 +82,8 @@ bool WindowSession::MainLoopPass() {
         pump_->FlushAll();
     }
     const Settings& settings = program_.settings;
-    return !window_->CloseRequested() && settings.ExitAfterRun == 0 && settings.WindowHidden == 0;
+    return !window_->CloseRequested() && !program_.endAtOnce && settings.ExitAfterRun == 0 &&
+           settings.WindowHidden == 0;
 }
 
 void WindowSession::RunMainLoop() {

@@ -24,6 +24,10 @@ class WindowFrontOfSession : public SessionFront {
         session_.RunBusy([&services, &end]() { end = services.longTermLoop(); });
         return end;
     }
+    void CheckForUpdate() override {
+        const WindowServices& services = session_.Window().Services();
+        session_.RunBusy([&services]() { services.updateCheck(); });
+    }
     void RunMainLoop() override { session_.RunMainLoop(); }
     std::optional<OptionFieldTexts> OptionFields() override {
         MainWindow& window = session_.Window();

@@ -113,6 +113,7 @@ void OptionsPage::BindHandlers() {
     gate.Bind(minutes_, wxEVT_TEXT, [this](wxCommandEvent&) { OnMinutes(); });
     gate.Bind(protectDrives_, wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnProtectDrives(); });
     gate.Bind(drivesButton_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnDrivesButton(); });
+    gate.Bind(updateButton_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnUpdateButton(); });
     gate.Bind(drives_, wxEVT_TEXT, [this](wxCommandEvent&) {
         context_.program.settings.SaveDrives = FromWx(drives_->GetValue());
     });
@@ -168,6 +169,21 @@ void OptionsPage::OnDrivesButton() {
                                                 settings.SaveDrives, GetFont());
     drives_->ChangeValue(ToWx(settings.SaveDrives));
     context_.program.log.Debug("Button: LW-Save: " + settings.SaveDrives);
+}
+
+void OptionsPage::OnUpdateButton() {
+    if (!context_.services.updateCheck) {
+        return;
+    }
+    Program& program = context_.program;
+    program.display->SetStatusText(0, "Prüfe auf Update...");
+    {
+        BusyScope busy(context_.gate);
+        context_.services.updateCheck();
+    }
+    if (!program.endAtOnce) {
+        program.display->SetStatusText(0, "Update-Vorgang beendet.");
+    }
 }
 
 void OptionsPage::Lock(bool locked) {

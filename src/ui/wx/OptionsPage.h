@@ -43,6 +43,7 @@ class OptionsPage : public wxPanel {
     void OnMinutes();
     void OnProtectDrives();
     void OnDrivesButton();
+    void OnUpdateButton();
 
     WindowContext& context_;
     wxCheckBox* logging_;

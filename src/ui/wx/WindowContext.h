@@ -29,6 +29,8 @@ struct WindowServices {
     SaveFileChooser chooseSaveFile;
     // Whether SHIFT is held down at this moment.
     std::function<bool()> shiftDown;
+    // The update check, called by "Updatecheck" and at start-up.
+    std::function<void()> updateCheck;
     // The mounted drives the drives window offers.
     DriveLister listDrives;
     // The job editor; without one the main window brings its own window.
