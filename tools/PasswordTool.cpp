@@ -1,6 +1,4 @@
-// Writes a password into a built Quorvex program file, or removes it again:
-//   quorvex-password PROGRAM [PASSWORD]   (without PASSWORD the first line of stdin)
-//   quorvex-password --clear PROGRAM
+// Writes a password into a built Quorvex program file, or removes it again (usage below).
 // The program then asks for that password at every start.
 
 #include <cstring>
@@ -19,6 +17,16 @@ using quorvex::kPasswordMarker;
 using quorvex::kPasswordMarkerLength;
 using quorvex::kPasswordPlaceholder;
 using quorvex::PasswordImage;
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: quorvex-password PROGRAM PASSWORD\n"
+           "       quorvex-password PROGRAM < FILE    (PASSWORD is the first line of FILE)\n"
+           "       quorvex-password --clear PROGRAM\n"
+           "Writes PASSWORD (1 to "
+        << kMaxPasswordLength
+        << " bytes) into the program file PROGRAM, which then asks for it\n"
+           "at every start; --clear removes it.\n";
+}
 
 int Fail(const std::string& text) {
     std::cerr << "quorvex-password: " << text << "\n";
@@ -80,11 +88,16 @@ bool ReadPasswordLine(std::string& password) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        PrintUsage(std::cout);
+        return 0;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--clear") == 0) {
         return WriteRecord(argv[2], nullptr);
     }
     if (argc != 2 && argc != 3) {
-        return Fail("usage: quorvex-password PROGRAM [PASSWORD] | --clear PROGRAM");
+        PrintUsage(std::cerr);
+        return 1;
     }
     std::string password;
     if (argc == 3) {

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/InfoSwitches.h"
 #include "app/Session.h"
 #include "app/StartupGuards.h"
 #include "app/StartupSteps.h"
@@ -28,6 +29,9 @@ void SetDefaults(Program& program) {
 }  // namespace
 
 int RunQuorvex(const std::vector<std::string>& arguments) {
+    if (AnswerInfoSwitch(arguments, stdout)) {
+        return kExitClean;
+    }
     ConsoleDialogs console;
     DialogsRelay dialogs(console);
     // Outlives the program, whose dialogs may be the window's.

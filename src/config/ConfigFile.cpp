@@ -17,12 +17,18 @@ std::string JobGroup(std::size_t number) {
     return "Job #" + std::to_string(number);
 }
 
-// A missing key keeps the field's value; yes/no values keep the low byte of the number.
+// The run takes a yes/no value as on only when it is exactly 1; a hand-edited 2 must not
+// show a ticked box for an option the run leaves off, so such values become 0 here (and so
+// in the file at the next save).
+YesNo ReadYesNo(const IniFile& ini, const char* key, YesNo fallback) {
+    return IsOn(ini.ReadInteger(key, fallback)) ? 1 : 0;
+}
+
+// A missing key keeps the field's value.
 void ReadOption(const IniFile& ini, const OptionRow& row, Settings& settings) {
     switch (row.kind) {
         case OptionKind::Flag:
-            settings.*row.flag =
-                static_cast<YesNo>(ini.ReadInteger(row.iniKey, settings.*row.flag));
+            settings.*row.flag = ReadYesNo(ini, row.iniKey, settings.*row.flag);
             return;
         case OptionKind::Integer:
             settings.*row.integer = ini.ReadInteger(row.iniKey, settings.*row.integer);

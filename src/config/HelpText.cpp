@@ -41,6 +41,14 @@ const char* const kSwitchLines[] = {
 
 }  // namespace
 
+std::string SwitchHelp() {
+    std::string text = "### KOMMANDO-ZEILEN-PARAMETER:\r\n";
+    for (const char* line : kSwitchLines) {
+        text += std::string(line) + "\r\n";
+    }
+    return text;
+}
+
 std::string BuildHelpText(DateValue now) {
     std::string text = std::string("\r\n") + kProductTitle + "\r\n";
     text += MakerLine(now) + "\r\n\r\n";
@@ -55,11 +63,7 @@ std::string BuildHelpText(DateValue now) {
         "Name, Datum, Attribute und Checksum (QSM, CRC32, MD5).\r\n"
         "Der Syncronisationsvorgang kann mit der PAUSE-Taste angehalten bzw. mit der\r\n"
         "ESC-Taste unterbrochen werden.\r\n\r\n";
-    text += "### KOMMANDO-ZEILEN-PARAMETER:\r\n";
-    for (const char* line : kSwitchLines) {
-        text += std::string(line) + "\r\n";
-    }
-    text += "\r\n";
+    text += SwitchHelp() + "\r\n";
     text += "### HINWEIS:\r\nBitte lesen Sie die Readme.txt.\r\n\r\n";
     text +=
         "### DANKE:\r\n"

@@ -108,6 +108,25 @@ bool RunActiveJobs(Program& program, RunTotals& totals) {
     return jobMissing;
 }
 
+void SetRunPriority(Program& program) {
+    const std::int32_t priority = program.settings.Priority;
+    if (!program.system->SetProcessPriority(priority)) {
+        program.log.Debug("Prozesspriorität " + std::to_string(priority) +
+                          " nicht vollständig gesetzt (fehlende Rechte)");
+    }
+}
+
+// False when the process stays at the run's priority, which the user must learn: every
+// later run of the session would have it too.
+bool RestoreNormalPriority(Program& program) {
+    if (program.settings.Priority == kPriorityNormal ||
+        program.system->SetProcessPriority(kPriorityNormal)) {
+        return true;
+    }
+    program.log.Debug("Normale Prozesspriorität ließ sich nicht wiederherstellen");
+    return false;
+}
+
 void FinishRun(Program& program, const RunTotals& totals) {
     Settings& settings = program.settings;
     const bool window = WindowMode(program);
@@ -117,9 +136,7 @@ void FinishRun(Program& program, const RunTotals& totals) {
             program.display->ShowMainWindow(ShowState::Normal);
         }
     }
-    if (settings.Priority != kPriorityNormal) {
-        program.system->SetProcessPriority(kPriorityNormal);
-    }
+    const bool priorityRestored = RestoreNormalPriority(program);
     if (IsOn(settings.LockWorkStation)) {
         program.system->LogOffUser();
     }
@@ -132,7 +149,8 @@ void FinishRun(Program& program, const RunTotals& totals) {
     }
     if (window && settings.LongTerm == 0) {
         program.display->EnableAfterRun();
-        program.display->SetStatusText(0, "Bereit.");
+        program.display->SetStatusText(
+            0, priorityRestored ? "Bereit." : "Bereit. Priorität nicht zurückgesetzt!");
         FlushEvents(program);
     }
     if (IsOn(settings.AutoExit)) {
@@ -151,7 +169,7 @@ RunOutcome RunAllJobs(Program& program, RunKind kind) {
     TerminationSignals termination;
     Settings& settings = program.settings;
     if (settings.Priority != kPriorityNormal) {
-        program.system->SetProcessPriority(settings.Priority);
+        SetRunPriority(program);
     }
     if (IsOn(settings.Systray)) {
         program.display->AddTrayIcon("Quorvex gestartet...");

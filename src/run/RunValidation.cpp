@@ -71,7 +71,6 @@ bool OnProtectedDrive(FileSystem& files, const std::string& saveDrives, const st
 
 bool ValidateRun(Program& program) {
     const Settings& settings = program.settings;
-    const bool window = settings.WindowHidden == 0;
     if (settings.CommandLineGiven == 0 && program.jobs.Count() == 0) {
         Refuse(program, "Es wurde kein(e) Job(s) angelegt.");
         return false;
@@ -79,33 +78,29 @@ bool ValidateRun(Program& program) {
     if (settings.FileCheck_Date == 0 && settings.FileCheck_Attribute == 0 &&
         settings.Filecheck_Exist == 0) {
         Refuse(program, "Es wurden keine Vergleichsmethoden aktiviert. Vorgang abgebrochen");
-        if (window) {
+        if (settings.WindowHidden == 0) {
             program.display->ShowPage(2);
         }
         return false;
     }
     std::int32_t active = 0;
     for (const SyncJob& job : program.jobs) {
+        // Without a window these reach the terminal: an unattended run that was refused
+        // says why.
         if (job.Source == job.Target) {
-            if (window) {
-                Refuse(program, "Quell- und Zielverzeichnis sind identisch!");
-            }
+            Refuse(program, "Quell- und Zielverzeichnis sind identisch!");
             return false;
         }
         if (job.Source.size() < 3 || job.Target.size() < 3) {
-            if (window) {
-                Refuse(program, "Quell- oder Zielverzeichnis nicht zulässig!\r\n\r\nQuelle: " +
-                                    job.Source + "\r\nZiel: " + job.Target);
-            }
+            Refuse(program, "Quell- oder Zielverzeichnis nicht zulässig!\r\n\r\nQuelle: " +
+                                job.Source + "\r\nZiel: " + job.Target);
             return false;
         }
         const Overlap overlap = OverlapOf(*program.files, job.Source, job.Target);
         if (overlap != Overlap::None) {
-            if (window) {
-                Refuse(program, overlap == Overlap::SameFolder
-                                    ? "Quell- und Zielverzeichnis sind identisch!"
-                                    : "Quell- und Zielverzeichnis überschneiden sich!");
-            }
+            Refuse(program, overlap == Overlap::SameFolder
+                                ? "Quell- und Zielverzeichnis sind identisch!"
+                                : "Quell- und Zielverzeichnis überschneiden sich!");
             return false;
         }
         std::string drive;

@@ -36,7 +36,7 @@ bool ListFolder(Program& program, const std::string& root, const ScanRequest& re
         return false;
     }
     for (const ListingProblem& problem : problems) {
-        if (PassesFilter(request.upperFilter, UpperCaseAnsi(ExtensionOf(problem.name)))) {
+        if (PassesFilter(request.upperFilter, UpperCaseLatin1(ExtensionOf(problem.name)))) {
             ReportProblem(program, std::string(problem.brokenLink ? "Verknüpfung ohne Ziel: '"
                                                                   : "Eintrag nicht lesbar: '") +
                                        root + problem.name + "' (" + problem.reason + ")");
@@ -60,7 +60,7 @@ void ScanFolder(Program& program, const std::string& root, const ScanRequest& re
         PollPauseAbort(program);
         if (entry.kind == EntryKind::File) {
             ++engine.counters.filesSeen;
-            if (PassesFilter(request.upperFilter, UpperCaseAnsi(ExtensionOf(entry.name)))) {
+            if (PassesFilter(request.upperFilter, UpperCaseLatin1(ExtensionOf(entry.name)))) {
                 ++engine.counters.filesTaken;
                 engine.scanList.push_back({root + entry.name, static_cast<std::int64_t>(entry.size),
                                            entry.modified, entry.attributes & ~kAttributeCompressed,
@@ -87,7 +87,7 @@ void ScanFolder(Program& program, const std::string& root, const ScanRequest& re
 std::int32_t ScanDirectory(Program& program, const std::string& root, const std::string& filter,
                            bool includeSubFolders, std::optional<StatField> countField,
                            const FolderLister& list) {
-    const ScanRequest request{UpperCaseAnsi(filter), includeSubFolders, countField, list};
+    const ScanRequest request{UpperCaseLatin1(filter), includeSubFolders, countField, list};
     ScanFolder(program, WithTrailingSeparator(root), request);
     return program.engine.counters.filesTaken;
 }

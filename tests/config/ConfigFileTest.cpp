@@ -156,26 +156,84 @@ TEST_F(ConfigFileTest, HandEditedOptionsAreReadByTheRules) {
     EXPECT_EQ(settings.LogfileDir, "/var/log/quorvex/");
     EXPECT_EQ(settings.Priority, 128);
     EXPECT_EQ(settings.NTFS_TimeDifference, 0);
-    EXPECT_EQ(settings.Systray, 1);  // the low byte of 257
+    EXPECT_EQ(settings.Systray, 0);  // only exactly 1 is on
 }
 
-// Distinct values, so a key read into or written from a neighbour's field shows.
+struct ConfigKey {
+    const char* key;
+    YesNo Settings::*flag;  // nullptr: not a yes/no key
+    const char* value;      // the value of a key that is not yes/no
+};
+
+// The Config group's keys in the order of the file.
+const ConfigKey kConfigKeys[] = {
+    {"Logging", &Settings::Logging, nullptr},
+    {"SecureLog", &Settings::SecureLog, nullptr},
+    {"AutoExit", &Settings::AutoExit, nullptr},
+    {"LogfileNo", &Settings::LogfileNo, nullptr},
+    {"SaveDrives", nullptr, "/mnt/a"},
+    {"AutoMinimize", &Settings::AutoMinimize, nullptr},
+    {"LockWorkStation", &Settings::LockWorkStation, nullptr},
+    {"Priority", nullptr, "8"},
+    {"UpdateCheck", &Settings::UpdateCheck, nullptr},
+    {"Shutdown", &Settings::Shutdown, nullptr},
+    {"Systray", &Settings::Systray, nullptr},
+    {"LogfileDir", nullptr, "/logs/"},
+    {"NTFS_TimeDifference", nullptr, "12"},
+    {"UTC_Time", nullptr, "13"},
+    {"CheckTargetSpace", &Settings::CheckTargetSpace, nullptr},
+    {"FileCheck_Date", &Settings::FileCheck_Date, nullptr},
+    {"FileCheck_Attribute", &Settings::FileCheck_Attribute, nullptr},
+    {"Filecheck_Exist", &Settings::Filecheck_Exist, nullptr},
+};
+
+// One yes/no key on at a time and distinct other values, so a key read into or written
+// from a neighbour's field shows.
 TEST_F(ConfigFileTest, EachKeyReachesItsOwnFieldAndIsSavedFromIt) {
-    const std::string config =
-        "[Config]\r\n"
-        "Logging = 2\r\nSecureLog = 3\r\nAutoExit = 4\r\nLogfileNo = 5\r\n"
-        "SaveDrives = /mnt/a\r\nAutoMinimize = 6\r\nLockWorkStation = 7\r\nPriority = 8\r\n"
-        "UpdateCheck = 9\r\nShutdown = 10\r\nSystray = 11\r\nLogfileDir = /logs/\r\n"
-        "NTFS_TimeDifference = 12\r\nUTC_Time = 13\r\nCheckTargetSpace = 14\r\n"
-        "FileCheck_Date = 15\r\nFileCheck_Attribute = 16\r\nFilecheck_Exist = 17\r\n";
-    LoadFrom(config);
-    EXPECT_EQ(
-        StoredFields(settings),
-        std::make_tuple(YesNo{2}, YesNo{3}, YesNo{4}, YesNo{5}, std::string("/mnt/a"), YesNo{6},
-                        YesNo{7}, 8, YesNo{9}, YesNo{10}, YesNo{11}, std::string("/logs/"), 12, 13,
-                        YesNo{14}, YesNo{15}, YesNo{16}, YesNo{17}, YesNo{1}));
-    const std::string saved = Saved();
-    EXPECT_EQ(saved.substr(saved.find("[Config]")), config);
+    for (const ConfigKey& on : kConfigKeys) {
+        if (on.flag == nullptr) {
+            continue;
+        }
+        SCOPED_TRACE(on.key);
+        std::string config = "[Config]\r\n";
+        for (const ConfigKey& line : kConfigKeys) {
+            const std::string value = line.flag ? (&line == &on ? "1" : "0") : line.value;
+            config += std::string(line.key) + " = " + value + "\r\n";
+        }
+        settings = Settings{};
+        LoadFrom(config);
+        for (const ConfigKey& line : kConfigKeys) {
+            if (line.flag != nullptr) {
+                EXPECT_EQ(settings.*line.flag, &line == &on ? 1 : 0) << line.key;
+            }
+        }
+        EXPECT_EQ(std::make_tuple(settings.SaveDrives, settings.Priority, settings.LogfileDir,
+                                  settings.NTFS_TimeDifference, settings.UTC_Time),
+                  std::make_tuple(std::string("/mnt/a"), 8, std::string("/logs/"), 12, 13));
+        const std::string saved = Saved();
+        EXPECT_EQ(saved.substr(saved.find("[Config]")), config);
+    }
+}
+
+// The run takes a yes/no option as on only when it is exactly 1: the loaded value, and so
+// the check box and the saved file, must say the same.
+TEST_F(ConfigFileTest, HandEditedYesNoValuesAreLoadedAndSavedAsTheRunTakesThem) {
+    const struct {
+        const char* written;
+        YesNo loaded;
+    } cases[] = {{"1", 1}, {"0", 0}, {"2", 0}, {"257", 0}, {"-1", 0}, {"ja", 0}, {"1 Tag", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        settings = Settings{};
+        LoadFrom(std::string("[Config]\r\nFileCheck_Date = ") + c.written +
+                 "\r\nUpdateCheck = " + c.written + "\r\n");
+        EXPECT_EQ(settings.FileCheck_Date, c.loaded);
+        EXPECT_EQ(settings.UpdateCheck, c.loaded);
+        const std::string saved = Saved();
+        const std::string value = std::to_string(c.loaded);
+        EXPECT_NE(saved.find("\r\nFileCheck_Date = " + value + "\r\n"), std::string::npos);
+        EXPECT_NE(saved.find("\r\nUpdateCheck = " + value + "\r\n"), std::string::npos);
+    }
 }
 
 TEST_F(ConfigFileTest, MissingKeysKeepTheValuesInPlace) {

@@ -2,6 +2,7 @@
 
 #include "support/Process.h"
 #include "support/TempDir.h"
+#include "support/TreeCheck.h"
 
 namespace quorvex {
 namespace {
@@ -15,6 +16,38 @@ TEST(CommandLineBinaryTest, UnknownSwitchExitsWithTwoAndTellsWhy) {
     EXPECT_EQ(result.exitStatus, 2);
     EXPECT_EQ(result.err, "Quorvex: Unbekannter Befehl:\n--nolog\n");
     EXPECT_EQ(result.out, "");
+}
+
+// Answered before anything else: no configuration read or written, no debug log, no lock,
+// no window (the display is gone).
+TEST(CommandLineBinaryTest, HelpAndVersionAnswerOnStdoutAndEndAtOnce) {
+    test::TempDir dir;
+    const test::ProcessOptions options = test::WithoutDisplay(test::InFolder(dir.path()));
+    const test::ProcessResult version = RunQuorvexBinary({"--version", "-debug"}, options);
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_EQ(version.out, "Quorvex v2.5\n");
+    EXPECT_EQ(version.err, "");
+
+    const test::ProcessResult help = RunQuorvexBinary({"--HELP"}, options);
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out.rfind("Quorvex v2.5\n\n### KOMMANDO-ZEILEN-PARAMETER:\n-s [DIR] = ", 0), 0u)
+        << help.out;
+    EXPECT_NE(help.out.find("\n-nowin = Keine Fenster"), std::string::npos);
+    EXPECT_EQ(
+        help.out.size() - help.out.rfind("\n-noexistcheck = "),
+        std::string("\n-noexistcheck = Beim Vergleich wird nicht auf Existenz geprüft\n").size());
+    EXPECT_EQ(help.out.find('\r'), std::string::npos);
+    EXPECT_EQ(test::ShellOutput("ls -A " + dir.path()), "");
+
+    const test::ProcessResult later = RunQuorvexBinary({"-nolog", "--help"}, options);
+    EXPECT_EQ(later.exitStatus, 2);
+    EXPECT_EQ(later.err, "Quorvex: Unbekannter Befehl:\n--help\n");
+
+    const test::ProcessResult tool = test::RunProcess({QUORVEX_PASSWORD_TOOL, "--help"});
+    EXPECT_EQ(tool.exitStatus, 0);
+    EXPECT_EQ(tool.out.rfind("usage: quorvex-password PROGRAM PASSWORD\n", 0), 0u) << tool.out;
+    EXPECT_EQ(tool.err, "");
 }
 
 TEST(CommandLineBinaryTest, DebugSwitchWritesTheDebugLogInTheCurrentFolder) {

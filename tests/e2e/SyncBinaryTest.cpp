@@ -347,12 +347,39 @@ TEST_F(SyncBinaryTest, NoLogWritesNoFile) {
     EXPECT_EQ(RsyncDifferences(src, dst), "");
 }
 
-TEST_F(SyncBinaryTest, SameSourceAndTargetIsRefusedSilently) {
-    const test::ProcessResult result = test::RunQuorvexBinary(
-        {"-s", src, "-d", src, "-logdir", logs, "-start", "-nowin"}, test::InFolder(root.path()));
-    EXPECT_EQ(result.exitStatus, 2);
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(test::ShellOutput("ls -A " + logs), "");
+TEST_F(SyncBinaryTest, RefusedUnattendedRunsSayWhyOnStderr) {
+    test::MakeFolder(src + "inner");
+    const struct {
+        std::string source;
+        std::string target;
+        std::string err;
+    } cases[] = {
+        {src, src, "Quorvex: Quell- und Zielverzeichnis sind identisch!\n"},
+        {src, src + "inner", "Quorvex: Quell- und Zielverzeichnis überschneiden sich!\n"},
+        {src + "inner", src, "Quorvex: Quell- und Zielverzeichnis überschneiden sich!\n"},
+        {"q", dst,
+         "Quorvex: Quell- oder Zielverzeichnis nicht zulässig!\n\nQuelle: q/\nZiel: " + dst + "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source + " -> " + c.target);
+        const test::ProcessResult result = test::RunQuorvexBinary(
+            {"-s", c.source, "-d", c.target, "-logdir", logs, "-start", "-nowin"},
+            test::WithoutDisplay(test::InFolder(root.path())));
+        EXPECT_EQ(result.exitStatus, 2);
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(test::ShellOutput("ls -A " + logs), "");
+    }
+}
+
+TEST_F(SyncBinaryTest, ExtensionFilterIgnoresTheCaseOfUmlauts) {
+    WriteFile(src + "brief.ÄRGER", "1");
+    WriteFile(src + "notiz.Ärger", "2");
+    WriteFile(src + "brief.txt", "3");
+
+    ASSERT_EQ(Sync({"-incl", "ärger"}).exitStatus, 0);
+
+    EXPECT_EQ(test::ShellOutput("ls -A " + dst), "brief.ÄRGER\nnotiz.Ärger\n");
 }
 
 TEST_F(SyncBinaryTest, UtcCorrectionShiftsWrittenTimesByTheZoneStateHours) {

@@ -99,10 +99,10 @@ TEST_F(OverlapValidationTest, SiblingsWithACommonPrefixMayRun) {
     EXPECT_EQ(test.dialogs.messages.back().text, kOverlap);
 }
 
-TEST_F(OverlapValidationTest, WithoutAWindowTheRunEndsSilently) {
+TEST_F(OverlapValidationTest, WithoutAWindowTheRefusalIsStillReported) {
     program.settings.WindowHidden = 1;
-    EXPECT_EQ(Verdict(data + "inner/", data), "silent");
-    EXPECT_EQ(Verdict(data, data + "inner/", false), "silent");
+    EXPECT_EQ(Verdict(data + "inner/", data), kOverlap);
+    EXPECT_EQ(Verdict(data, data + "inner/", false), kOverlap);
 }
 
 TEST(ResolveFolderPathTest, NamesTheFolderWhateverTheSpelling) {
@@ -136,7 +136,7 @@ TEST_F(OverlapBinaryTest, MirrorOfAFolderIntoItsOwnParentIsRefused) {
         test::InFolder(root.path()));
 
     EXPECT_EQ(result.exitStatus, 2);
-    EXPECT_EQ(result.out + result.err, "");
+    EXPECT_EQ(result.out + result.err, std::string("Quorvex: ") + kOverlap + "\n");
     EXPECT_EQ(test::ReadFile(dst + "source/precious.txt"), "keep");
     EXPECT_FALSE(test::PathExists(logs + "Quorvex.log"));
 }

@@ -62,16 +62,15 @@ TEST_F(RunDriverTest, ValidationRefusesInOrderWithoutTouchingTheLog) {
     EXPECT_FALSE(test::PathExists(dir / "Quorvex.log"));
 }
 
-TEST_F(RunDriverTest, InactiveJobWithEqualFoldersRefusesTheRunInWindowModeOnly) {
+TEST_F(RunDriverTest, InactiveJobWithEqualFoldersRefusesTheRunWithOrWithoutWindow) {
     test.AddJob(one, two);
     SyncJob& inactive = test.AddJob(three, three);
     inactive.Active = 0;
     EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
-    EXPECT_EQ(Messages(), Lines{});
 
     program.settings.WindowHidden = 0;
     EXPECT_EQ(RunAllJobs(program), RunOutcome::Refused);
-    EXPECT_EQ(Messages(), Lines{"Quell- und Zielverzeichnis sind identisch!"});
+    EXPECT_EQ(Messages(), Lines(2, "Quell- und Zielverzeichnis sind identisch!"));
 }
 
 TEST_F(RunDriverTest, ShortPathAndProtectedDriveMessages) {
@@ -183,6 +182,29 @@ TEST_F(RunDriverTest, PriorityIsRaisedForTheRunAndPostRunActionsFollowInOrder) {
 
     EXPECT_EQ(test.system.calls, (Lines{"priority 64", "priority 32", "log off", "power off"}));
     EXPECT_EQ(test::MaskedLogLines(dir / "Quorvex.log")[8], "MODUS: GUI +NOWIN +LOCK");
+}
+
+// A session must not go on at the run's priority unnoticed.
+TEST_F(RunDriverTest, PriorityThatCannotBeSetOrRestoredIsTracedAndShown) {
+    program.settings.WindowHidden = 0;
+    program.settings.DebugMode = 1;
+    program.log.SetDebugLogPath(dir / "debug.log");
+    program.settings.Priority = kPriorityLow;
+    test.AddJob(one, two);
+
+    test.system.refusedClass = kPriorityLow;
+    RunAllJobs(program);
+    EXPECT_EQ(test.display.statusTexts.back(), "Bereit.");
+
+    test.system.refusedClass = kPriorityNormal;
+    RunAllJobs(program);
+    EXPECT_EQ(test.display.statusTexts.back(), "Bereit. Priorität nicht zurückgesetzt!");
+
+    const std::string debug = test::ReadFile(dir / "debug.log");
+    EXPECT_NE(debug.find("Prozesspriorität 64 nicht vollständig gesetzt (fehlende Rechte)"),
+              std::string::npos);
+    EXPECT_NE(debug.find("Normale Prozesspriorität ließ sich nicht wiederherstellen"),
+              std::string::npos);
 }
 
 TEST_F(RunDriverTest, NormalPriorityMakesNoRequest) {

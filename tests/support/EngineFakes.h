@@ -102,12 +102,13 @@ class RecordingSystemActions : public SystemActions {
   public:
     bool SetProcessPriority(std::int32_t priorityClass) override {
         calls.push_back("priority " + std::to_string(priorityClass));
-        return true;
+        return priorityClass != refusedClass;
     }
     void LogOffUser() override { calls.push_back("log off"); }
     void PowerOffComputer() override { calls.push_back("power off"); }
 
     std::vector<std::string> calls;
+    std::int32_t refusedClass = 0;  // a class the system will not (fully) apply
 };
 
 }  // namespace quorvex::test
