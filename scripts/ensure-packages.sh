@@ -1,10 +1,11 @@
 #!/bin/sh
-# Installs the Debian packages that building and testing Quorvex need, when missing.
-# Further packages for a particular check may be named as arguments.
+# Installs the Debian packages that building, testing and packaging Quorvex need, when
+# missing. Further packages for a particular check may be named as arguments.
 set -e
 PACKAGES="cmake ninja-build g++ pkg-config libwxgtk3.2-dev libjpeg-dev zlib1g-dev libssl-dev
 libcurl4-openssl-dev libgtest-dev xvfb xauth fonts-liberation trayer xdotool x11-utils
-rsync dosfstools fusefat fuse libmount-dev libblkid-dev $*"
+rsync dosfstools fusefat fuse libmount-dev libblkid-dev imagemagick gzip
+dpkg-dev file desktop-file-utils appstream lintian mandoc bash-completion python3 $*"
 missing=""
 for package in $PACKAGES; do
     dpkg -s "$package" >/dev/null 2>&1 || missing="$missing $package"

@@ -2,10 +2,19 @@
 
 #include "platform/SharedModule.h"
 
+#include "platform/Paths.h"
+
 namespace quorvex {
 
 std::string ModuleFileName(const std::string& name) {
     return name + ".so";
+}
+
+std::vector<std::string> ModuleFolders(const std::string& programFolder) {
+    // Installed as PREFIX/bin/quorvex, the modules are private to the program and live in
+    // PREFIX/lib/quorvex (or PREFIX/libexec/quorvex), out of the linker's search path.
+    const std::string prefix = ParentFolderOf(programFolder);
+    return {programFolder, prefix + "lib/quorvex/", prefix + "libexec/quorvex/"};
 }
 
 void* FindModuleEntry(const std::string& path, const char* entry, std::string& problem) {

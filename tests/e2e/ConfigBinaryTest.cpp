@@ -113,6 +113,27 @@ TEST_F(ConfigBinaryTest, WithoutItsWindowModuleTheProgramStillRunsUnattended) {
         << broken.err;
 }
 
+TEST_F(ConfigBinaryTest, AnInstalledProgramLoadsTheModuleFromItsPrefix) {
+    if (!test::ProgramHasWindowModule()) {
+        GTEST_SKIP() << "This build links the window half into the program.";
+    }
+    // A module that cannot load proves by its message which file was taken.
+    for (const std::string folder : {"lib", "libexec"}) {
+        const std::string prefix = std::filesystem::canonical(dir.path()).string() + "/" + folder;
+        const std::string installed = test::CopyQuorvexBinaryInto(prefix + "/bin/");
+        std::filesystem::remove(prefix + "/bin/quorvex-window.so");
+        const std::string module = prefix + "/" + folder + "/quorvex/quorvex-window.so";
+        test::MakeFolder(prefix + "/" + folder + "/quorvex");
+        test::WriteFile(module, "kein Modul");
+        test::ProcessOptions options = test::InFolder(dir / "work");
+        options.environment.push_back("DISPLAY=:0");
+        const test::ProcessResult result = test::RunProcess({installed}, options);
+        EXPECT_EQ(result.exitStatus, 2) << folder;
+        EXPECT_EQ(result.err.rfind("Quorvex: Fenstermodul nicht ladbar: " + module, 0), 0u)
+            << result.err;
+    }
+}
+
 TEST_F(ConfigBinaryTest, AnUnknownSwitchLeavesTheFileUntouched) {
     EXPECT_EQ(Run({"-gibtsnicht"}).exitStatus, 2);
     ExpectIniUntouched();
