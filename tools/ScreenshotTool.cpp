@@ -63,12 +63,12 @@ void Click(wxWindow* button) {
 
 void AddSampleJobs(Program& program) {
     const DateValue created = MakeDateValue({2025, 3, 14, 9, 30, 0});
-    const char* const titles[] = {"Dokumente", "Fotos 2024", "Projekte"};
+    const char* const titles[] = {"Dokumente", "Fotos 2024", "Projekte", "Musik", "E-Mail-Archiv"};
     const char* const sources[] = {"/home/anna/Dokumente/", "/home/anna/Bilder/2024/",
-                                   "/srv/projekte/"};
+                                   "/srv/projekte/", "/home/anna/Musik/", "/home/anna/.mail/"};
     const char* const targets[] = {"/media/backup/Dokumente/", "/media/backup/Fotos/",
-                                   "/mnt/nas/projekte/"};
-    for (int i = 0; i < 3; ++i) {
+                                   "/mnt/nas/projekte/", "/media/backup/Musik/", "/mnt/nas/mail/"};
+    for (int i = 0; i < 5; ++i) {
         SyncJob& job = program.jobs.AddAfterCurrent();
         job.Title = titles[i];
         job.Source = sources[i];
@@ -143,6 +143,20 @@ class SampleFolders {
     std::string root_;
     std::string home_;
 };
+
+// The job page as a run leaves it while it works: everything greyed.
+void PhotographLockedJobs(WindowSession& session, const std::string& folder) {
+    MainWindow& window = session.Window();
+    session.Display().SetWindowTitle("Quorvex v2.5 - läuft");
+    session.Display().LockControls(true);
+    session.Display().SetRunButtonLabels("STOP!", "Pause");
+    Settle(session, 500);
+    Photograph(WithFrame(window), folder + "/main-run-locked.png");
+    session.Display().LockControls(false);
+    session.Display().SetRunButtonLabels("START!", "Vorschau");
+    session.Display().SetWindowTitle("Quorvex v2.5");
+    Settle(session, 200);
+}
 
 // The editor on the first job, which is moved into the sample folders for the purpose.
 void PhotographEditor(Program& program, MainWindow& window, const std::string& folder) {
@@ -257,6 +271,7 @@ int Run(const std::string& folder) {
         DefaultSettings("/opt/quorvex/", "quorvex", "/opt/quorvex/", CurrentDateValue());
     program.settings.HelpText = BuildHelpText(CurrentDateValue());
     program.settings.SaveDrives = "/media/daten";
+    program.settings.LogfileDir = "/home/anna/Dokumente/Sicherungen/Protokolle/";
     AddSampleJobs(program);
 
     WindowSession session(program, dialogs);
@@ -266,7 +281,7 @@ int Run(const std::string& folder) {
     MainWindow& window = session.Window();
     window.SetStatusText("Herzlich Willkommen bei Quorvex v2.5", 0);
     window.RedrawJobList();
-    window.Jobs().List()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    window.Jobs().ShowRow(4);
     Settle(session, 800);
 
     const char* const names[] = {"1-jobs", "2-optionen", "3-expertenmodus", "4-statistik",
@@ -281,6 +296,7 @@ int Run(const std::string& folder) {
     }
 
     window.ShowPage(kJobsPageIndex);
+    PhotographLockedJobs(session, folder);
     PhotographEditor(program, window, folder);
     PhotographDrives(window, folder);
 

@@ -20,4 +20,10 @@ inline constexpr const char* kEmailAddress = "info@quorvex.invalid";
 // "(c) Quorvex-Team 2026": the maker with the current year, as headers show it.
 std::string MakerLine(DateValue now);
 
+// The status bar's fields 2 to 4 at rest: web site, forum and product site without
+// "https://", short enough for their narrow fields.
+constexpr int kFirstAddressField = 2;
+constexpr int kAddressFieldCount = 3;
+std::string StatusBarAddress(int index);
+
 }  // namespace quorvex

@@ -61,9 +61,9 @@ void ShowJobEnd(Program& program) {
     display.SetFileStatus("");
     display.SetStatusText(0, "Job beendet.");
     display.SetStatusText(1, MakerLine(program.clock->DateNow()));
-    display.SetStatusText(2, kWebAddress);
-    display.SetStatusText(3, kForumAddress);
-    display.SetStatusText(4, kEmailAddress);
+    for (int index = 0; index < kAddressFieldCount; ++index) {
+        display.SetStatusText(kFirstAddressField + index, StatusBarAddress(index));
+    }
     FlushEvents(program);
 }
 

@@ -1,7 +1,9 @@
+#include <wx/settings.h>
 #include <wx/uiaction.h>
 
 #include "GuiTestSupport.h"
 #include "platform/Ticks.h"
+#include "support/FakeClock.h"
 #include "ui/wx/PauseWindow.h"
 
 namespace quorvex::test {
@@ -71,6 +73,34 @@ TEST_F(EventPumpTest, AFullyLockedWindowStillHearsEscape) {
     EXPECT_EQ(PollFor(1000), PumpEvent::EscapeKey);
 }
 
+TEST_F(EventPumpTest, TheSecondClickOfADoubleClickOnStartOrPreviewIsNoStopOrPause) {
+    FakeClock clock;
+    Clock* const kept = program.clock;
+    program.clock = &clock;
+    std::vector<PumpEvent> heard;
+    const auto poll = [&]() {
+        PumpEvent event = PumpEvent::Other;
+        for (int tries = 0; tries < 1000 && event == PumpEvent::Other; ++tries) {
+            event = session->Pump().PollOne();
+        }
+        heard.push_back(event);
+    };
+    Window().Services().run = [&](RunKind kind) {
+        wxButton* button = kind == RunKind::Sync ? Window().RunButton() : Window().PreviewButton();
+        clock.Advance(300);
+        Click(button);
+        poll();
+        clock.Advance(300);
+        Click(button);
+        poll();
+    };
+    Click(Window().RunButton());
+    Click(Window().PreviewButton());
+    program.clock = kept;
+    EXPECT_EQ(heard, (std::vector<PumpEvent>{PumpEvent::None, PumpEvent::RunButton, PumpEvent::None,
+                                             PumpEvent::PreviewButton}));
+}
+
 TEST_F(EventPumpTest, WithNothingPendingAPollReturnsAtOnce) {
     session->Pump().FlushAll();
     const Ticks start = TickCount();
@@ -120,6 +150,7 @@ TEST_F(EventPumpTest, ThePauseWindowCountsTheSecondsUntilFortsetzen) {
     wxSize clientSize;
     wxPoint position;
     bool runButtonsEnabled = true;
+    bool tipsWhilePaused = true;
     PauseWindow* pause = nullptr;
     const auto find = [&pause]() {
         pause = dynamic_cast<PauseWindow*>(wxWindow::FindWindowByName(PauseWindow::kWindowName));
@@ -133,6 +164,7 @@ TEST_F(EventPumpTest, ThePauseWindowCountsTheSecondsUntilFortsetzen) {
         position = pause->GetPosition();
         runButtonsEnabled =
             Window().RunButton()->IsEnabled() || Window().PreviewButton()->IsEnabled();
+        tipsWhilePaused = Window().RunButton()->GetToolTip() != nullptr;
         wxUIActionSimulator().Char(WXK_ESCAPE);  // lost while paused
     });
     Later second(1600, [&]() {
@@ -148,18 +180,26 @@ TEST_F(EventPumpTest, ThePauseWindowCountsTheSecondsUntilFortsetzen) {
     session->Pump().HoldPause();
     EXPECT_GE(TicksSince(start, TickCount()), 2500);
     EXPECT_EQ(clock, (std::vector<std::string>{"", "00:00:01", "00:00:02"}));
-    EXPECT_EQ(title, "Quorvex - Pause");
+    EXPECT_EQ(title, "Pause");
+    // The title fits beside a window manager's buttons in the narrow title bar.
+    const wxFont titleFont = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Bold();
+    int titleWidth = 0;
+    Window().GetTextExtent(wxString::FromUTF8(title), &titleWidth, nullptr, nullptr, nullptr,
+                           &titleFont);
+    EXPECT_LE(titleWidth + 2 * 24, 120);
     EXPECT_EQ(clientSize, wxSize(120, 60));
     const wxPoint corner = Window().GetPosition();
     EXPECT_EQ(position.x, corner.x + (400 - 120) / 2);
     // Without a window manager the toolkit allows for a title bar it guesses.
     EXPECT_NEAR(position.y, corner.y + 570 / 2, 30);
     EXPECT_FALSE(runButtonsEnabled);
+    EXPECT_FALSE(tipsWhilePaused);
     EXPECT_TRUE(Window().RunButton()->IsEnabled());
     EXPECT_TRUE(Window().PreviewButton()->IsEnabled());
     EXPECT_EQ(PollFor(100), PumpEvent::None);  // the ESC pressed during the pause is gone
     Settle(50);
     EXPECT_EQ(wxWindow::FindWindowByName(PauseWindow::kWindowName), nullptr);
+    EXPECT_NE(Window().RunButton()->GetToolTip(), nullptr);
 }
 
 }  // namespace

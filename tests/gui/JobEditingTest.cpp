@@ -121,7 +121,7 @@ TEST_F(JobEditingTest, ADoubleClickOnARowEditsItsJob) {
     EXPECT_TRUE(List()->IsItemChecked(1)) << "a saved job is active";
     const SyncJob& job = *program.jobs.Select(1);
     EXPECT_EQ(job.Extentions, ".jpg,.png");
-    EXPECT_EQ(job.Active, 2);
+    EXPECT_EQ(job.Active, kJobTicked + kJobSelected);  // saved active, selected again
 }
 
 TEST_F(JobEditingTest, ADoubleClickOnTheEmptyAreaAddsAJob) {
@@ -171,6 +171,43 @@ TEST_F(JobEditingTest, ANewJobCancelledLeavesTheListAsItWas) {
     }
     EXPECT_EQ(recorded.messages.size(), 3u);
     EXPECT_EQ(recorded.messages.back().text, "Es wurde kein Quell-/Zielverzeichnis gewählt!");
+}
+
+TEST_F(JobEditingTest, TheMainWindowsTooltipsStepAsideWhileAWindowIsOpenOverIt) {
+    OpenJobPage();
+    const auto tips = [this]() {
+        std::vector<bool> shown;
+        for (wxWindow* control :
+             {static_cast<wxWindow*>(List()), static_cast<wxWindow*>(Window().Jobs().AddButton()),
+              static_cast<wxWindow*>(Window().RunButton())}) {
+            shown.push_back(control->GetToolTip() != nullptr);
+        }
+        return shown;
+    };
+    const std::vector<bool> none(3, false);
+    const std::vector<bool> all(3, true);
+    std::vector<bool> overEditor;
+    WhenEditorOpens editing([&](JobEditorWindow& editor) {
+        overEditor = tips();
+        Click(editor.CancelButton());
+    });
+    Click(Window().Jobs().AddButton());
+    EXPECT_TRUE(editing.Acted());
+    EXPECT_EQ(overEditor, none);
+    EXPECT_EQ(tips(), all);
+
+    dialogs.UseWindows(&Window());
+    std::vector<bool> overBox;
+    Later confirm(500, [&]() {
+        overBox = tips();
+        wxUIActionSimulator().Char(WXK_RETURN);
+    });
+    dialogs.ShowMessage("Hallo", "Quorvex", MessageIcon::None);
+    dialogs.UseFallback();
+    Settle();
+    EXPECT_EQ(overBox, none);
+    EXPECT_EQ(tips(), all);
+    EXPECT_EQ(Text(List()->GetToolTipText()), "Liste aller Syncronisations-Jobs");
 }
 
 TEST_F(JobEditingTest, WithoutACurrentJobTheEditorDoesNotOpen) {

@@ -158,6 +158,27 @@ TEST_F(OptionHandlersTest, TheLogFolderButtonTakesTheChosenFolderOrFallsBack) {
     EXPECT_EQ(program.settings.LogfileDir, dir.path());
 }
 
+// The character shown at a distance from the field's left edge.
+long CharacterAt(wxTextCtrl* field, int x) {
+    long position = -1;
+    field->HitTest(wxPoint(x, field->GetClientSize().y / 2), &position);
+    return position;
+}
+
+TEST_F(OptionHandlersTest, ALongLogFolderShowsItsEndAndTheWholePathInItsTooltip) {
+    Window().ShowPage(kExpertPageIndex);
+    wxTextCtrl* field = Window().Expert().LogFolder();
+    chosenFolder = dir / "ein/recht/langer/Ordner/für/die/Protokolle";
+    Click(Window().Expert().LogFolderButton());
+    Settle(100);
+    const long last = field->GetLastPosition();
+    EXPECT_GE(CharacterAt(field, field->GetClientSize().x - 6), last - 2);
+    EXPECT_GT(CharacterAt(field, 4), 0);
+    EXPECT_NE(Text(field->GetToolTipText()).find(chosenFolder + "/"), std::string::npos);
+    Type(field, "/kurz/");
+    EXPECT_NE(Text(field->GetToolTipText()).find("\n/kurz/"), std::string::npos);
+}
+
 TEST_F(OptionHandlersTest, MoreWidensTheWindowAndAsksForTheChangeList) {
     wxToggleButton* more = Window().MoreButton();
     EXPECT_FALSE(session->Display().ChangeListWanted());

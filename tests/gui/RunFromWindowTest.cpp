@@ -49,6 +49,13 @@ class RunFromWindowTest : public GuiTest {
             return true;
         });
     }
+    std::vector<std::string> AddressFields() {
+        std::vector<std::string> texts;
+        for (int field = 2; field <= 4; ++field) {
+            texts.push_back(Text(Window().GetStatusBar()->GetStatusText(field)));
+        }
+        return texts;
+    }
     std::string Field(StatField field) {
         return Text(Window().Statistics().Field(field)->GetValue());
     }
@@ -64,7 +71,9 @@ class RunFromWindowTest : public GuiTest {
 
 TEST_F(RunFromWindowTest, StartCopiesAndFillsTheStatisticsAndTheChangeTree) {
     CloseStatisticsWhenShown();
+    const std::vector<std::string> addresses = AddressFields();
     Click(Window().RunButton());
+    EXPECT_EQ(AddressFields(), addresses);  // the same short texts after the job
     EXPECT_EQ(ReadFile(dir / "ziel/unter/c.txt"), "drei");
     EXPECT_EQ(statisticsTitle, "Quorvex - Statistik");
     EXPECT_EQ(statisticsRows, 24);

@@ -1,5 +1,6 @@
 #include <wx/dialog.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "GuiTestSupport.h"
 
@@ -56,7 +57,21 @@ TEST_F(WxUserDialogsTest, TheInputWindowTakesTheTypedTextOnEnterAndNothingOnEsca
     EXPECT_EQ(title, "Neuen Ordner anlegen");
     EXPECT_EQ(size, wxSize(300, 130));
 
-    Later escape(300, []() { OpenDialog()->EndModal(wxID_CANCEL); });
+    // Keys go to the window under the pointer where no window manager hands out the focus.
+    Later pointer(200, []() {
+        wxUIActionSimulator().MouseMove(OpenDialog()->GetScreenRect().GetPosition() +
+                                        wxPoint(150, 20));
+    });
+    Later escape(500, []() {
+        FieldOf(OpenDialog())->ChangeValue("getippt");
+        wxUIActionSimulator().Char(WXK_ESCAPE);
+    });
+    // Had ESC done nothing, "OK" would end the wait with the typed text.
+    Later watchdog(3000, []() {
+        if (wxDialog* dialog = OpenDialog()) {
+            dialog->EndModal(wxID_OK);
+        }
+    });
     EXPECT_EQ(dialogs.AskText("Quorvex - Passwortabfrage", "Bitte geben Sie das Passwort ein", ""),
               "");
     dialogs.UseFallback();

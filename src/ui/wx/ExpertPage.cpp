@@ -21,6 +21,8 @@ constexpr int kFrameFirstRow = kFrameTop + 20;
 constexpr int kFrameHeight = 20 + 3 * kRowStep + 6;
 constexpr int kBelowFrame = kFrameTop + kFrameHeight + 4;
 constexpr int kChoiceHeight = 26;
+constexpr const char* kLogFolderTip =
+    "Geben Sie hier eine Ordner ein, indem die Log-Dateien gespeichert werden sollen";
 
 int BelowFrame(int row) {
     return kBelowFrame + row * kRowStep;
@@ -78,10 +80,9 @@ void ExpertPage::BuildControls() {
     const int folderLeft = dotsLeft - 4 - kFieldWidth;
     MakeLabel(this, "Log-Datei-Verzeichnis", kPageLeft, BelowFrame(3) + 4,
               folderLeft - kPageLeft - 4);
-    logFolder_ = MakeField(this, settings.LogfileDir,
-                           "Geben Sie hier eine Ordner ein, indem die Log-Dateien gespeichert "
-                           "werden sollen",
-                           folderLeft, BelowFrame(3) + 4, kFieldWidth);
+    logFolder_ =
+        MakeField(this, settings.LogfileDir, nullptr, folderLeft, BelowFrame(3) + 4, kFieldWidth);
+    ShowLogFolderEnd();
     logFolderButton_ = MakeButton(this, "...",
                                   "Klicken Sie hier um einen Ordner auszuwählen, indem die "
                                   "Log-Dateien gespeichert werden sollen",
@@ -114,6 +115,11 @@ void ExpertPage::BindHandlers() {
         context_.program.settings.NTFS_TimeDifference =
             LeadingInteger(FromWx(timeDifference_->GetValue()));
     });
+    // Typed text updates the tooltip, whatever the window is doing.
+    logFolder_->Bind(wxEVT_TEXT, [this](wxCommandEvent& event) {
+        event.Skip();
+        logFolder_->SetToolTip(LogFolderTip());
+    });
     gate.Bind(logFolderButton_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnLogFolderButton(); });
     gate.Bind(priority_, wxEVT_CHOICE, [this](wxCommandEvent&) { OnPriority(); });
 }
@@ -134,7 +140,20 @@ void ExpertPage::OnLogFolderButton() {
     settings.LogfileDir =
         chosen.empty() ? ProgramDataFolder(settings.ProgramFolder) : WithTrailingSeparator(chosen);
     logFolder_->ChangeValue(ToWx(settings.LogfileDir));
+    ShowLogFolderEnd();
     context_.program.log.Debug("Button: LogFilePath, Status: " + settings.LogfileDir);
+}
+
+// The field is narrower than most paths: it shows their end, where the folder's own name
+// is, and the tooltip holds the whole path.
+void ExpertPage::ShowLogFolderEnd() {
+    logFolder_->SetInsertionPointEnd();
+    logFolder_->ShowPosition(logFolder_->GetLastPosition());
+    logFolder_->SetToolTip(LogFolderTip());
+}
+
+wxString ExpertPage::LogFolderTip() const {
+    return ToWx(kLogFolderTip) + "\n" + logFolder_->GetValue();
 }
 
 void ExpertPage::OnPriority() {

@@ -33,6 +33,8 @@ class ExpertPage : public wxPanel {
     void BindHandlers();
     void OnUtcCorrection();
     void OnLogFolderButton();
+    void ShowLogFolderEnd();
+    wxString LogFolderTip() const;
     void OnPriority();
 
     WindowContext& context_;

@@ -1,5 +1,9 @@
 #include "ui/wx/JobsPage.h"
 
+#include <wx/settings.h>
+
+#include <algorithm>
+
 #include "platform/TextFormat.h"
 #include "ui/JobDetails.h"
 #include "ui/JobListActions.h"
@@ -37,9 +41,12 @@ JobsPage::JobsPage(wxWindow* parent, WindowContext& context) : wxPanel(parent), 
     list_->AppendColumn("Job-Titel", wxLIST_FORMAT_LEFT, 220);
     list_->AppendColumn("Erfasst", wxLIST_FORMAT_LEFT, 115);
     SetTip(list_, kListTip);
+    normalText_ = list_->GetTextColour();
+    normalBackground_ = list_->GetBackgroundColour();
 
     details_ = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(kPageLeft, kDetailsTop),
                               wxSize(kPageWidth, kDetailsHeight), wxTE_MULTILINE | wxTE_READONLY);
+    FitWholeRows();
 
     HandlerGate& gate = context_.gate;
     gate.Bind(add_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdd(); });
@@ -62,8 +69,29 @@ void JobsPage::BindListEvents() {
         gate.Bind(list_, type, changed);
     }
     gate.Bind(list_, wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnActivated(); });
+    // Space ticks the row as a click on its box does; only a double click opens the editor.
+    list_->Bind(wxEVT_CHAR, &JobsPage::OnChar, this);
     // A double click on a row activates it; one on the empty part arrives here.
     list_->Bind(wxEVT_LEFT_DCLICK, &JobsPage::OnDoubleClick, this);
+}
+
+// The list keeps its height on the page but shows whole rows only: its height is cut to
+// the header and as many rows of the font's height as fit, and the details below take
+// the pixels left over.
+void JobsPage::FitWholeRows() {
+    list_->InsertItem(0, "Xg");
+    wxRect row;
+    list_->GetItemRect(0, row);
+    list_->DeleteItem(0);
+    if (row.height <= 0 || row.y <= 0) {
+        return;
+    }
+    const int frame = list_->GetSize().y - list_->GetClientSize().y;
+    const int rows = std::max(1, (kListHeight - frame - row.y) / row.height);
+    const int height = frame + row.y + rows * row.height;
+    list_->SetSize(wxSize(kPageWidth, height));
+    const int detailsTop = kListTop + height + 4;
+    details_->SetSize(kPageLeft, detailsTop, kPageWidth, kDetailsTop + kDetailsHeight - detailsTop);
 }
 
 JobEditor& JobsPage::Editor() {
@@ -86,6 +114,7 @@ std::vector<std::uint8_t> JobsPage::RowStates() const {
 
 void JobsPage::Redraw() {
     redrawing_ = true;
+    selectedWhileLocked_ = -1;
     list_->DeleteAllItems();
     details_->Clear();
     JobList& jobs = context_.program.jobs;
@@ -101,17 +130,59 @@ void JobsPage::Redraw() {
     redrawing_ = false;
 }
 
+void JobsPage::ShowRow(long row) {
+    if (row < 0 || row >= list_->GetItemCount()) {
+        return;
+    }
+    list_->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                        wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    list_->EnsureVisible(row);
+    OnListChanged();
+}
+
 void JobsPage::Lock(bool locked) {
     for (wxWindow* control : {static_cast<wxWindow*>(add_), static_cast<wxWindow*>(delete_),
                               static_cast<wxWindow*>(edit_), static_cast<wxWindow*>(list_)}) {
         control->Enable(!locked);
     }
+    ShowEnabled(!locked);
+}
+
+// The list paints its rows itself and keeps their colours when disabled; a locked list
+// must not look as if it took clicks. The selected row would keep its selection colour,
+// so it is unselected meanwhile, without telling the job list.
+void JobsPage::ShowEnabled(bool enabled) {
+    list_->SetTextColour(enabled ? normalText_
+                                 : wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
+    list_->SetBackgroundColour(enabled ? normalBackground_
+                                       : wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    redrawing_ = true;
+    if (!enabled) {
+        selectedWhileLocked_ = SelectedRow();
+        if (selectedWhileLocked_ >= 0) {
+            list_->SetItemState(selectedWhileLocked_, 0, wxLIST_STATE_SELECTED);
+        }
+    } else if (selectedWhileLocked_ >= 0 && selectedWhileLocked_ < list_->GetItemCount()) {
+        list_->SetItemState(selectedWhileLocked_, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        selectedWhileLocked_ = -1;
+    }
+    redrawing_ = false;
+    list_->Refresh();
 }
 
 void JobsPage::OnAdd() {
     context_.program.log.Debug("Button: AddJob");
-    AddJob(context_.program.jobs, Editor(), "Job hinzufügen");
+    AddAndShow("Job hinzufügen");
+}
+
+// A job the editor kept is selected and scrolled into view, so that nobody adds it twice.
+void JobsPage::AddAndShow(const std::string& title) {
+    JobList& jobs = context_.program.jobs;
+    const std::size_t before = jobs.Count();
+    AddJob(jobs, Editor(), title);
+    const long added = jobs.Count() > before ? jobs.CurrentPosition() : -1;
     Redraw();
+    ShowRow(added);
 }
 
 void JobsPage::OnDelete() {
@@ -124,9 +195,10 @@ void JobsPage::OnDelete() {
 
 void JobsPage::OnEdit() {
     context_.program.log.Debug("Button: EditBatch");
-    if (EditSelectedJob(context_.program.jobs, Editor(), *context_.program.dialogs,
-                        SelectedRow())) {
+    const long row = SelectedRow();
+    if (EditSelectedJob(context_.program.jobs, Editor(), *context_.program.dialogs, row)) {
         Redraw();
+        ShowRow(row);
     }
 }
 
@@ -144,12 +216,29 @@ void JobsPage::OnListChanged() {
 
 void JobsPage::OnActivated() {
     const long row = SelectedRow();
-    if (row >= 0) {
-        EditSelectedJob(context_.program.jobs, Editor(), *context_.program.dialogs, row);
-    } else {
-        AddJob(context_.program.jobs, Editor(), "Neuen Job hinzufügen");
+    if (row < 0) {
+        AddAndShow("Neuen Job hinzufügen");
+        return;
     }
+    EditSelectedJob(context_.program.jobs, Editor(), *context_.program.dialogs, row);
     Redraw();
+    ShowRow(row);
+}
+
+void JobsPage::OnChar(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
+        return;
+    }
+    const long row = list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+    if (key != WXK_SPACE || event.HasAnyModifiers() || row < 0) {
+        event.Skip();
+        return;
+    }
+    if (context_.gate.Enter()) {
+        list_->CheckItem(row, !list_->IsItemChecked(row));
+        OnListChanged();
+    }
 }
 
 void JobsPage::OnDoubleClick(wxMouseEvent& event) {

@@ -6,6 +6,7 @@
 #include <wx/textctrl.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ui/wx/WindowContext.h"
@@ -19,6 +20,8 @@ class JobsPage : public wxPanel {
 
     // Rebuilds the rows from the job list: no row selected, the last job current.
     void Redraw();
+    // Selects a row, scrolls it into view and shows its details.
+    void ShowRow(long row);
     void Lock(bool locked);
 
     wxListCtrl* List() { return list_; }
@@ -34,7 +37,11 @@ class JobsPage : public wxPanel {
     void OnListChanged();
     void OnDoubleClick(wxMouseEvent& event);
     void OnActivated();
+    void OnChar(wxKeyEvent& event);
+    void AddAndShow(const std::string& title);
     void BindListEvents();
+    void FitWholeRows();
+    void ShowEnabled(bool enabled);
 
     long SelectedRow() const;
     std::vector<std::uint8_t> RowStates() const;
@@ -46,7 +53,10 @@ class JobsPage : public wxPanel {
     wxButton* edit_;
     wxListCtrl* list_;
     wxTextCtrl* details_;
+    wxColour normalText_;
+    wxColour normalBackground_;
     bool redrawing_ = false;
+    long selectedWhileLocked_ = -1;
 };
 
 }  // namespace quorvex

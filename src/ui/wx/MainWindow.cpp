@@ -20,12 +20,9 @@ namespace {
 constexpr int kStatusWidths[] = {230, 170, 133, 133, 134};
 constexpr int kButtonTop = 510;
 constexpr int kButtonHeight = 30;
-
-// The status bar's narrow fields show the addresses without "https://".
-std::string WithoutScheme(const std::string& address) {
-    const std::size_t scheme = address.find("://");
-    return scheme == std::string::npos ? address : address.substr(scheme + 3);
-}
+// A click on "STOP!" or "Pause" this soon after the start is the second half of a double
+// click on "START!" or "Vorschau", not a wish to stop.
+constexpr int kClickAfterStartIgnored = 500;
 
 }  // namespace
 
@@ -53,6 +50,7 @@ MainWindow::MainWindow(Program& program, WindowServices services)
     changes_ =
         std::make_unique<ChangeTreeView>(client_, wxPoint(410, 5), wxSize(380, kClientHeight - 35));
     BindEvents();
+    toolTipGuard_ = std::make_unique<ToolTipGuard>(*this);
     const int screenWidth = wxSystemSettings::GetMetric(wxSYS_SCREEN_X);
     const int screenHeight = wxSystemSettings::GetMetric(wxSYS_SCREEN_Y);
     Move((screenWidth - kWideWidth) / 2, (screenHeight - kClientHeight) / 2);
@@ -63,9 +61,9 @@ void MainWindow::BuildStatusBar() {
     bar->SetFont(fonts_.normal);
     bar->SetStatusWidths(static_cast<int>(std::size(kStatusWidths)), kStatusWidths);
     SetStatusText(ToWx(MakerLine(program_.clock->DateNow())), 1);
-    SetStatusText(ToWx(WithoutScheme(kWebAddress)), 2);
-    SetStatusText(ToWx(WithoutScheme(kForumAddress)), 3);
-    SetStatusText(ToWx(WithoutScheme(kProductAddress)), 4);
+    for (int index = 0; index < kAddressFieldCount; ++index) {
+        SetStatusText(ToWx(StatusBarAddress(index)), kFirstAddressField + index);
+    }
 }
 
 void MainWindow::BuildLogo() {
@@ -125,7 +123,9 @@ void MainWindow::BindEvents() {
     // While a job runs, the pause and abort handling asks what these meant.
     const auto recordWhileBusy = [this](PumpEvent meaning) {
         return [this, meaning](wxCommandEvent& event) {
-            Record(meaning);
+            if (!JustStarted()) {
+                Record(meaning);
+            }
             event.Skip();
         };
     };
@@ -154,7 +154,13 @@ void MainWindow::OnClose(wxCloseEvent& event) {
     }
 }
 
+bool MainWindow::JustStarted() const {
+    return startedByClick_.has_value() &&
+           TicksSince(*startedByClick_, program_.clock->TicksNow()) < kClickAfterStartIgnored;
+}
+
 void MainWindow::OnStart() {
+    startedByClick_ = program_.clock->TicksNow();
     program_.log.Debug("Button: Start Sync...");
     program_.settings.ExitAfterRun = 0;
     if (!optionsPage_->LongTerm()->GetValue()) {
@@ -185,6 +191,7 @@ void MainWindow::OnStart() {
 }
 
 void MainWindow::OnPreview() {
+    startedByClick_ = program_.clock->TicksNow();
     program_.log.Debug("Button: Preview");
     BusyScope busy(gate_);
     if (services_.run) {

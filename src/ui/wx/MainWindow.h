@@ -5,6 +5,7 @@
 #include <wx/tglbtn.h>
 
 #include <memory>
+#include <optional>
 
 #include "program/EventPump.h"
 #include "ui/wx/ChangeTreeView.h"
@@ -16,6 +17,7 @@
 #include "ui/wx/StatisticsPage.h"
 #include "ui/wx/StatusFrame.h"
 #include "ui/wx/TabbedPages.h"
+#include "ui/wx/ToolTipGuard.h"
 #include "ui/wx/WindowContext.h"
 #include "ui/wx/WxJobEditor.h"
 
@@ -94,6 +96,7 @@ class MainWindow : public wxFrame {
     void BindEvents();
     void Record(PumpEvent event) { gate_.Record(event); }
     void KeepKeyboard();
+    bool JustStarted() const;
     void OnStart();
     void OnPreview();
     void OnMore();
@@ -108,6 +111,7 @@ class MainWindow : public wxFrame {
     WindowContext context_;
     std::unique_ptr<WxJobEditor> jobEditor_;
     bool closeRequested_ = false;
+    std::optional<Ticks> startedByClick_;
 
     wxPanel* client_ = nullptr;
     ClickableImage* logo_ = nullptr;
@@ -124,6 +128,7 @@ class MainWindow : public wxFrame {
     wxButton* previewButton_ = nullptr;
     wxButton* batchButton_ = nullptr;
     wxToggleButton* moreButton_ = nullptr;
+    std::unique_ptr<ToolTipGuard> toolTipGuard_;
 };
 
 }  // namespace quorvex

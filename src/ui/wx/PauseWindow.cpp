@@ -14,6 +14,8 @@ constexpr int kWidth = 120;
 constexpr int kHeight = 60;
 constexpr int kClockRefresh = 1000;
 constexpr int kIdleWait = 20;  // well below the clock's one second
+// Short enough for the title bar of a window 120 pixels wide.
+constexpr const char* kTitle = "Pause";
 
 // Centred horizontally on the main window, its top edge at the main window's middle.
 wxPoint PausePosition(MainWindow& owner) {
@@ -26,7 +28,7 @@ wxPoint PausePosition(MainWindow& owner) {
 }  // namespace
 
 PauseWindow::PauseWindow(MainWindow& owner)
-    : wxDialog(&owner, wxID_ANY, "Quorvex - Pause", PausePosition(owner), wxDefaultSize, wxCAPTION,
+    : wxDialog(&owner, wxID_ANY, kTitle, PausePosition(owner), wxDefaultSize, wxCAPTION,
                kWindowName) {
     SetClientSize(kWidth, kHeight);
     SetFont(owner.GetFont());

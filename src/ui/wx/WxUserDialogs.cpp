@@ -45,7 +45,16 @@ class TextInputDialog : public wxDialog {
         auto* ok = new wxButton(this, wxID_OK, "OK", wxPoint(110, 92), wxSize(80, 28));
         ok->SetDefault();
         field_->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { EndModal(wxID_OK); });
-        SetEscapeId(wxID_CANCEL);
+        // There is no cancel button to stand for: ESC closes the window as its close box
+        // does, and neither may count as "OK".
+        SetEscapeId(wxID_NONE);
+        Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+            if (event.GetKeyCode() == WXK_ESCAPE) {
+                Close();
+            } else {
+                event.Skip();
+            }
+        });
         field_->SetFocus();
         CentreOnScreen();
     }
