@@ -1,5 +1,6 @@
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <vector>
 
