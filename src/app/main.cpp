@@ -1,9 +1,6 @@
-#include <string>
-#include <vector>
-
 #include "app/Startup.h"
+#include "platform/ProgramArguments.h"
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return quorvex::RunQuorvex(arguments);
+    return quorvex::RunQuorvex(quorvex::ProgramArguments(argc, argv));
 }

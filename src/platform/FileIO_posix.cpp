@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
 
 #include "platform/AttributeModes_posix.h"
 #include "platform/Descriptors_posix.h"
@@ -14,6 +13,7 @@
 #include "platform/FileIO_posix.h"
 #include "platform/FileSystem.h"
 #include "platform/TargetTree_posix.h"
+#include "platform/TemporaryName.h"
 
 namespace quorvex {
 
@@ -96,20 +96,6 @@ ReplacementFile::~ReplacementFile() {
 
 namespace {
 
-constexpr char kTemporaryPrefix[] = ".quorvex-";
-constexpr std::size_t kTemporaryLetters = 6;
-constexpr char kNameLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-
-std::string NewTemporaryName() {
-    static std::mt19937 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kNameLetters - 2);
-    std::string name = kTemporaryPrefix;
-    for (std::size_t i = 0; i < kTemporaryLetters; ++i) {
-        name += kNameLetters[pick(generator)];
-    }
-    return name;
-}
-
 // Locks a new temporary file for as long as it exists. False when a cleaner removed the
 // file before the lock was taken. A file system without locks leaves the file unlocked,
 // and then no cleaner can lock it either.
@@ -146,13 +132,6 @@ bool FitsInPlace(const struct stat& old, const struct statvfs& room, std::int64_
 }
 
 }  // namespace
-
-bool IsTemporaryFileName(const std::string& name) {
-    const std::size_t prefix = sizeof kTemporaryPrefix - 1;
-    return name.size() == prefix + kTemporaryLetters &&
-           name.compare(0, prefix, kTemporaryPrefix) == 0 &&
-           name.find_first_not_of(kNameLetters, prefix) == std::string::npos;
-}
 
 bool ReplacementFile::Create(TargetTree& tree, const std::string& target) {
     Discard();

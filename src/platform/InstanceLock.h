@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace quorvex {
@@ -11,7 +12,8 @@ enum class LockResult {
 };
 
 // A named marker that a running instance holds for as long as it lives: a locked file
-// in a per-user folder. The lock goes away with the process, however it ends.
+// in a per-user folder (a named mutex where the system has them). The lock goes away with the
+// process, however it ends.
 class InstanceLock {
   public:
     explicit InstanceLock(std::string folder) : folder_(std::move(folder)) {}
@@ -26,7 +28,7 @@ class InstanceLock {
   private:
     std::string folder_;
     std::string heldName_;
-    int handle_ = -1;
+    std::intptr_t handle_ = -1;
 };
 
 // $XDG_RUNTIME_DIR, otherwise a private folder in /tmp made for this user; ends with the

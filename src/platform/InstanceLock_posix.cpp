@@ -23,7 +23,7 @@ bool IsPrivateFolder(const std::string& folder) {
 
 InstanceLock::~InstanceLock() {
     if (handle_ >= 0) {
-        close(handle_);
+        close(static_cast<int>(handle_));
     }
 }
 
@@ -47,7 +47,7 @@ LockResult InstanceLock::Acquire(const std::string& name) {
         return taken ? LockResult::Taken : LockResult::Failed;
     }
     if (handle_ >= 0) {
-        close(handle_);
+        close(static_cast<int>(handle_));
     }
     handle_ = fd;
     heldName_ = name;

@@ -1,11 +1,9 @@
 #include "sync/Fingerprints.h"
 
-#include <openssl/evp.h>
-#include <zlib.h>
-
 #include <memory>
 #include <vector>
 
+#include "platform/Digest.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {
@@ -53,7 +51,7 @@ std::uint32_t Crc32Of(SourceFile* file) {
         return 0;
     }
     std::vector<unsigned char> buffer(kReadBlock);
-    uLong crc = crc32(0L, Z_NULL, 0);
+    std::uint32_t crc = 0;
     std::int64_t remaining = file->Length();
     while (remaining > 0) {
         const std::size_t want = remaining < static_cast<std::int64_t>(buffer.size())
@@ -63,38 +61,23 @@ std::uint32_t Crc32Of(SourceFile* file) {
         if (got <= 0) {
             return 0;
         }
-        crc = crc32(crc, buffer.data(), static_cast<uInt>(got));
+        crc = Crc32Update(crc, buffer.data(), static_cast<std::size_t>(got));
         remaining -= got;
     }
-    return static_cast<std::uint32_t>(crc);
+    return crc;
 }
 
 std::string Md5Of(SourceFile* file) {
     if (file == nullptr) {
         return std::string();
     }
-    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(),
-                                                                          &EVP_MD_CTX_free);
-    if (!context || EVP_DigestInit_ex(context.get(), EVP_md5(), nullptr) != 1) {
-        return std::string();
-    }
+    Md5Digest digest;
     std::vector<unsigned char> buffer(kReadBlock);
     long got;
     while ((got = file->Read(buffer.data(), buffer.size())) > 0) {
-        EVP_DigestUpdate(context.get(), buffer.data(), static_cast<std::size_t>(got));
+        digest.Add(buffer.data(), static_cast<std::size_t>(got));
     }
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int digestLength = 0;
-    if (EVP_DigestFinal_ex(context.get(), digest, &digestLength) != 1) {
-        return std::string();
-    }
-    std::string text;
-    for (unsigned int i = 0; i < digestLength; ++i) {
-        static const char kHex[] = "0123456789abcdef";
-        text += kHex[digest[i] >> 4];
-        text += kHex[digest[i] & 0xF];
-    }
-    return text;
+    return digest.HexDigest();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "config/CommandLine.h"
 #include "program/RunLog.h"
+#include "support/NativePath.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 
@@ -24,15 +25,17 @@ class CommandLineTest : public ::testing::Test {
 };
 
 TEST_F(CommandLineTest, FoldersGetATrailingSeparatorOnce) {
-    ASSERT_EQ(Parse({"-s", "/home/user/Meine Daten", "-d", "/mnt/usb/"}), ParseResult::Ok);
-    EXPECT_EQ(settings.CmdSource, "/home/user/Meine Daten/");
-    EXPECT_EQ(settings.CmdTarget, "/mnt/usb/");
+    ASSERT_EQ(
+        Parse({"-s", test::Native("/home/user/Meine Daten"), "-d", test::Native("/mnt/usb/")}),
+        ParseResult::Ok);
+    EXPECT_EQ(settings.CmdSource, test::Native("/home/user/Meine Daten/"));
+    EXPECT_EQ(settings.CmdTarget, test::Native("/mnt/usb/"));
     EXPECT_EQ(settings.CommandLineGiven, 1);
 }
 
 TEST_F(CommandLineTest, SourceAsLastArgumentIsASingleSeparator) {
-    ASSERT_EQ(Parse({"-d", "/backup", "-s"}), ParseResult::Ok);
-    EXPECT_EQ(settings.CmdSource, "/");
+    ASSERT_EQ(Parse({"-d", test::Native("/backup"), "-s"}), ParseResult::Ok);
+    EXPECT_EQ(settings.CmdSource, test::Native("/"));
 }
 
 TEST_F(CommandLineTest, AnEmptyArgumentEndsTheParsing) {
@@ -43,10 +46,10 @@ TEST_F(CommandLineTest, AnEmptyArgumentEndsTheParsing) {
 }
 
 TEST_F(CommandLineTest, ValuesAreTakenUnchanged) {
-    ASSERT_EQ(Parse({"-incl", "-start", "-logdir", "/var/log/q"}), ParseResult::Ok);
+    ASSERT_EQ(Parse({"-incl", "-start", "-logdir", test::Native("/var/log/q")}), ParseResult::Ok);
     EXPECT_EQ(settings.CmdExtentions, "-start");
     EXPECT_EQ(settings.AutoStart, 0);
-    EXPECT_EQ(settings.LogfileDir, "/var/log/q/");
+    EXPECT_EQ(settings.LogfileDir, test::Native("/var/log/q/"));
 }
 
 TEST_F(CommandLineTest, LaterSwitchesOverrideEarlierOnes) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/NativePath.h"
 #include "support/TempDir.h"
 #include "support/TestProgram.h"
 #include "sync/TargetListing.h"
@@ -13,6 +14,14 @@ std::vector<std::string> Paths(const ScanList& list, const std::string& root) {
     std::vector<std::string> paths;
     for (const FileEntry& entry : list) {
         paths.push_back(entry.path.substr(root.size()));
+    }
+    return paths;
+}
+
+std::vector<std::string> Native(const std::vector<std::string>& written) {
+    std::vector<std::string> paths;
+    for (const std::string& path : written) {
+        paths.push_back(test::Native(path));
     }
     return paths;
 }
@@ -37,8 +46,8 @@ TEST_F(ScannerTest, DepthFirstWithEachFolderBeforeItsContents) {
 
     EXPECT_EQ(taken, 4);
     EXPECT_EQ(Paths(program.engine.scanList, dir.path()),
-              (std::vector<std::string>{"a.jpg", "b.txt", "sub/", "sub/c.txt", "sub/deeper/",
-                                        "sub/deeper/d.jpg", "zempty/"}));
+              Native({"a.jpg", "b.txt", "sub/", "sub/c.txt", "sub/deeper/", "sub/deeper/d.jpg",
+                      "zempty/"}));
     EXPECT_EQ(program.engine.counters.foldersSeen, 3);
     EXPECT_EQ(program.engine.counters.filesSeen, 4);
     const FileEntry& b = program.engine.scanList[1];
@@ -51,9 +60,8 @@ TEST_F(ScannerTest, DepthFirstWithEachFolderBeforeItsContents) {
 TEST_F(ScannerTest, FilterAppliesToFilesOnlyAndCountersKeepSeenFiles) {
     ScanDirectory(program, dir.path(), ".jpg", true, std::nullopt);
 
-    EXPECT_EQ(
-        Paths(program.engine.scanList, dir.path()),
-        (std::vector<std::string>{"a.jpg", "sub/", "sub/deeper/", "sub/deeper/d.jpg", "zempty/"}));
+    EXPECT_EQ(Paths(program.engine.scanList, dir.path()),
+              Native({"a.jpg", "sub/", "sub/deeper/", "sub/deeper/d.jpg", "zempty/"}));
     EXPECT_EQ(program.engine.counters.filesSeen, 4);
     EXPECT_EQ(program.engine.counters.filesTaken, 2);
 }
@@ -77,8 +85,7 @@ TEST_F(ScannerTest, AbortStopsEveryLevelAtItsNextEntry) {
 
     ScanDirectory(program, dir.path(), "", true, std::nullopt);
 
-    EXPECT_EQ(Paths(program.engine.scanList, dir.path()),
-              (std::vector<std::string>{"a.jpg", "b.txt", "sub/"}));
+    EXPECT_EQ(Paths(program.engine.scanList, dir.path()), Native({"a.jpg", "b.txt", "sub/"}));
     EXPECT_TRUE(program.run.abortRequested);
 }
 

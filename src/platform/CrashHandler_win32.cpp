@@ -1,0 +1,140 @@
+#include <windows.h>
+
+#include "platform/CrashHandler.h"
+
+namespace quorvex {
+
+namespace {
+
+// Room on the stack that the system keeps for the filter after a stack overflow.
+constexpr ULONG kOverflowReserve = 64 * 1024;
+constexpr int kLongestPath = 1024;
+
+// The filter belongs to the whole process and reaches its reporter only through static
+// storage: this is the one place that keeps such state.
+struct FaultState {
+    FaultReporter reporter = nullptr;
+    void* context = nullptr;
+    LPTOP_LEVEL_EXCEPTION_FILTER previous = nullptr;
+    bool installed = false;
+};
+
+FaultState& State() {
+    static FaultState state;
+    return state;
+}
+
+// Only processor exceptions are reported; a C++ exception or a debugger's own codes
+// are left to whoever handled them before.
+bool IsProcessorFault(DWORD code) {
+    switch (code) {
+        case EXCEPTION_ACCESS_VIOLATION:
+        case EXCEPTION_IN_PAGE_ERROR:
+        case EXCEPTION_DATATYPE_MISALIGNMENT:
+        case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
+        case EXCEPTION_BREAKPOINT:
+        case EXCEPTION_SINGLE_STEP:
+        case EXCEPTION_ILLEGAL_INSTRUCTION:
+        case EXCEPTION_PRIV_INSTRUCTION:
+        case EXCEPTION_FLT_DENORMAL_OPERAND:
+        case EXCEPTION_FLT_DIVIDE_BY_ZERO:
+        case EXCEPTION_FLT_INEXACT_RESULT:
+        case EXCEPTION_FLT_INVALID_OPERATION:
+        case EXCEPTION_FLT_OVERFLOW:
+        case EXCEPTION_FLT_STACK_CHECK:
+        case EXCEPTION_FLT_UNDERFLOW:
+        case EXCEPTION_INT_DIVIDE_BY_ZERO:
+        case EXCEPTION_INT_OVERFLOW:
+        case EXCEPTION_STACK_OVERFLOW:
+            return true;
+        default:
+            return false;
+    }
+}
+
+LONG WINAPI OnFault(EXCEPTION_POINTERS* pointers) {
+    const FaultState& state = State();
+    const EXCEPTION_RECORD* record = pointers->ExceptionRecord;
+    if (state.reporter == nullptr || !IsProcessorFault(record->ExceptionCode)) {
+        return state.previous != nullptr ? state.previous(pointers) : EXCEPTION_CONTINUE_SEARCH;
+    }
+    state.reporter(static_cast<std::uint32_t>(record->ExceptionCode),
+                   reinterpret_cast<std::intptr_t>(record->ExceptionAddress), state.context);
+    EndProcessInHandler(static_cast<int>(record->ExceptionCode));
+}
+
+void WriteAll(HANDLE handle, const char* bytes, std::size_t size) {
+    while (size > 0) {
+        DWORD written = 0;
+        const DWORD part = size > 0x10000 ? 0x10000 : static_cast<DWORD>(size);
+        if (!WriteFile(handle, bytes, part, &written, nullptr) || written == 0) {
+            return;
+        }
+        bytes += written;
+        size -= written;
+    }
+}
+
+}  // namespace
+
+bool InstallFaultHandler(FaultReporter reporter, void* context) {
+    FaultState& state = State();
+    RemoveFaultHandler();
+    ULONG reserve = kOverflowReserve;
+    SetThreadStackGuarantee(&reserve);
+    state.reporter = reporter;
+    state.context = context;
+    state.previous = SetUnhandledExceptionFilter(OnFault);
+    state.installed = true;
+    return true;
+}
+
+void RemoveFaultHandler() {
+    FaultState& state = State();
+    if (!state.installed) {
+        return;
+    }
+    SetUnhandledExceptionFilter(state.previous);
+    state.previous = nullptr;
+    state.reporter = nullptr;
+    state.context = nullptr;
+    state.installed = false;
+}
+
+void AppendToFileInHandler(const char* path, const char* bytes, std::size_t size) {
+    wchar_t widePath[kLongestPath];
+    if (MultiByteToWideChar(CP_UTF8, 0, path, -1, widePath, kLongestPath) == 0) {
+        return;
+    }
+    const HANDLE file = CreateFileW(widePath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        WriteAll(file, bytes, size);
+        CloseHandle(file);
+    }
+}
+
+void WriteToErrorOutputInHandler(const char* bytes, std::size_t size) {
+    WriteAll(GetStdHandle(STD_ERROR_HANDLE), bytes, size);
+}
+
+DateValue LocalTimeInHandler() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    DateFields fields;
+    fields.year = now.wYear;
+    fields.month = now.wMonth;
+    fields.day = now.wDay;
+    fields.hour = now.wHour;
+    fields.minute = now.wMinute;
+    fields.second = now.wSecond;
+    return MakeDateValue(fields);
+}
+
+// Ends at once: nothing of the broken process runs any more, no library's exit code.
+void EndProcessInHandler(int status) {
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(status));
+    ExitProcess(static_cast<UINT>(status));
+}
+
+}  // namespace quorvex
