@@ -9,10 +9,20 @@ namespace quorvex::test {
 
 namespace {
 
+// A failed toolkit check fails the test instead of waiting in a dialog nobody answers.
+void FailOnToolkitAssert(const wxString& file, int line, const wxString&, const wxString& cond,
+                         const wxString& message) {
+    ADD_FAILURE_AT(file.utf8_str(), line)
+        << "toolkit check failed: " << cond.utf8_str() << " " << message.utf8_str();
+}
+
 // One toolkit for the whole test program, as one program has one.
 class ToolkitEnvironment : public ::testing::Environment {
   public:
-    void SetUp() override { ASSERT_TRUE(toolkit_.Start()) << "no display: run under xvfb-run"; }
+    void SetUp() override {
+        ASSERT_TRUE(toolkit_.Start()) << "no display: run under xvfb-run";
+        wxSetAssertHandler(FailOnToolkitAssert);
+    }
 
   private:
     Toolkit toolkit_;
