@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/EarlyWindowBoxes.h"
 #include "app/InfoSwitches.h"
 #include "app/Session.h"
 #include "app/StartupGuards.h"
@@ -8,6 +9,7 @@
 #include "app/WindowFront.h"
 #include "config/CommandLine.h"
 #include "config/Settings.h"
+#include "platform/CrashHandler.h"
 #include "platform/InstanceLock.h"
 #include "platform/Paths.h"
 #include "platform/SystemActions.h"
@@ -39,12 +41,18 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     NullSyncDisplay display;
     NullEventPump pump;
     Program program(dialogs, display, pump);
-    const SystemErrorReport errorReport(program.settings, program.log);
+    SystemErrorReport errorReport(program.settings, program.log);
     OperatingSystemActions system;
     program.system = &system;
 
     SetDefaults(program);
+    if (arguments.size() == 2 && arguments[0] == kSystemErrorWindowSwitch) {
+        return ShowSystemErrorWindow(program, console, arguments[1]);
+    }
     if (ParseCommandLine(arguments, program.settings, program.log, dialogs) != ParseResult::Ok) {
+        if (WindowExpected(arguments, program.settings)) {
+            ShowEarlyMessagesAsWindows(program, console, dialogs);
+        }
         return kExitRefused;
     }
     const std::string configPath = ProgramConfigPath(program.settings);
@@ -55,7 +63,9 @@ int RunQuorvex(const std::vector<std::string>& arguments) {
     if (program.settings.WindowHidden == 0) {
         window = LoadWindowFront(program, console, windowProblem);
         if (window && window->StartToolkit()) {
+            dialogs.RepeatEarlyMessagesIn(window->Dialogs());
             dialogs.PassTo(window->Dialogs());
+            errorReport.ShowAsWindowBy(OwnProgramFile());
         }
     }
     InstanceLock instance(InstanceLockFolder());

@@ -70,7 +70,7 @@ const char* ErrorText(std::uint32_t code) {
 }
 
 void ReportText::Append(std::string_view text) {
-    const std::size_t room = sizeof data_ - size_;
+    const std::size_t room = kCapacity - size_;
     const std::size_t count = text.size() < room ? text.size() : room;
     std::memcpy(data_ + size_, text.data(), count);
     size_ += count;
@@ -117,12 +117,20 @@ SystemErrorReport::~SystemErrorReport() {
     RemoveFaultHandler();
 }
 
+void SystemErrorReport::ShowAsWindowBy(const std::string& program) {
+    asWindow_ = PrepareReportProgram(program);
+}
+
 void SystemErrorReport::OnFault(std::uint32_t code, std::intptr_t address, void* self) {
     const auto& report = *static_cast<const SystemErrorReport*>(self);
     if (IsOn(report.settings_.DebugMode)) {
         report.WriteDebugLine(ErrorText(code));
     }
-    report.ShowMessage(code, address);
+    ReportText message = SystemErrorMessage(code, address);
+    report.ShowMessage(message);
+    if (report.asWindow_) {
+        report.ShowWindow(message);
+    }
     // Settings are not saved and a buffered run log is dropped: only what is on disk stays.
     EndProcessInHandler(kExitRunProblems);
 }
@@ -154,8 +162,7 @@ void SystemErrorReport::WriteDebugLine(const char* text) const {
 
 // Without a window the box goes to the error output, titled and with line breaks as a
 // terminal shows them.
-void SystemErrorReport::ShowMessage(std::uint32_t code, std::intptr_t address) const {
-    const ReportText message = SystemErrorMessage(code, address);
+void SystemErrorReport::ShowMessage(const ReportText& message) const {
     ReportText output;
     output.Append(kSystemErrorTitle);
     output.Append(": ");
@@ -164,6 +171,13 @@ void SystemErrorReport::ShowMessage(std::uint32_t code, std::intptr_t address) c
     }
     output.Append("\n");
     WriteToErrorOutputInHandler(output.View().data(), output.View().size());
+}
+
+// Returns only when the program could not be started.
+void SystemErrorReport::ShowWindow(ReportText& message) const {
+    const char* const arguments[] = {"quorvex", kSystemErrorWindowSwitch, message.Terminated(),
+                                     nullptr};
+    StartReportProgramInHandler(arguments);
 }
 
 }  // namespace quorvex

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "config/Settings.h"
@@ -10,6 +11,9 @@
 namespace quorvex {
 
 inline constexpr const char* kSystemErrorTitle = "Quorvex v2.5 -SYSTEMFEHLER";
+// The hidden first argument of the program started after a fault to show the report as a
+// window; the report text follows it.
+inline constexpr const char* kSystemErrorWindowSwitch = "--show-system-error";
 
 // The English description of an exception code; "UNKNOWN Error" for codes not known.
 const char* ErrorText(std::uint32_t code);
@@ -22,9 +26,15 @@ class ReportText {
     void AppendDecimal(std::int64_t value);
     void AppendTwoDigits(int value);
     std::string_view View() const { return std::string_view(data_, size_); }
+    // The text with a terminating null character, as a program argument.
+    const char* Terminated() {
+        data_[size_] = '\0';
+        return data_;
+    }
 
   private:
-    char data_[768];
+    static constexpr std::size_t kCapacity = 768;
+    char data_[kCapacity + 1];
     std::size_t size_ = 0;
 };
 
@@ -41,13 +51,21 @@ class SystemErrorReport {
     SystemErrorReport(const SystemErrorReport&) = delete;
     SystemErrorReport& operator=(const SystemErrorReport&) = delete;
 
+    // From now on the report is also a window: the fault starts program (this program's
+    // file) with kSystemErrorWindowSwitch and the text in place of the faulting process.
+    // Nothing else is safe inside a signal handler, and a toolkit in an unknown state
+    // cannot be trusted to show a box.
+    void ShowAsWindowBy(const std::string& program);
+
   private:
     static void OnFault(std::uint32_t code, std::intptr_t address, void* self);
     void WriteDebugLine(const char* text) const;
-    void ShowMessage(std::uint32_t code, std::intptr_t address) const;
+    void ShowMessage(const ReportText& message) const;
+    void ShowWindow(ReportText& message) const;
 
     const Settings& settings_;
     const RunLog& log_;
+    bool asWindow_ = false;
 };
 
 }  // namespace quorvex

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "platform/DateTime.h"
 
@@ -37,11 +38,21 @@ bool InstallFaultHandler(FaultReporter reporter, void* context);
 // Puts the previous handlers back.
 void RemoveFaultHandler();
 
+// Opens the program that StartReportProgramInHandler starts, now, while opening a file is
+// still safe. False when it cannot be opened; a fault then starts nothing.
+bool PrepareReportProgram(const std::string& path);
+// This program's own file as PrepareReportProgram takes it, valid even when the file was
+// renamed or replaced since the start.
+std::string OwnProgramFile();
+
 // Services a reporter may use: they allocate nothing and take no locks.
 void AppendToFileInHandler(const char* path, const char* bytes, std::size_t size);
 void WriteToErrorOutputInHandler(const char* bytes, std::size_t size);
 // The local clock, with the zone offset that held when the handler was installed.
 DateValue LocalTimeInHandler();
 [[noreturn]] void EndProcessInHandler(int status);
+// Replaces the faulting process with the prepared program, called with the arguments (the
+// first names the program, a null pointer ends them). Returns only when that fails.
+void StartReportProgramInHandler(const char* const arguments[]);
 
 }  // namespace quorvex

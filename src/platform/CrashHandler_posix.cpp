@@ -34,6 +34,7 @@ struct FaultState {
     std::vector<char> alternateStack;
     struct sigaction previous[kSignalCount] = {};
     bool installed = false;
+    int reportProgram = -1;
 };
 
 FaultState& State() {
@@ -192,6 +193,27 @@ void RemoveFaultHandler() {
     state.reporter = nullptr;
     state.context = nullptr;
     state.installed = false;
+    if (state.reportProgram >= 0) {
+        close(state.reportProgram);
+        state.reportProgram = -1;
+    }
+}
+
+bool PrepareReportProgram(const std::string& path) {
+    FaultState& state = State();
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    if (state.reportProgram >= 0) {
+        close(state.reportProgram);
+    }
+    state.reportProgram = fd;
+    return true;
+}
+
+std::string OwnProgramFile() {
+    return "/proc/self/exe";
 }
 
 void AppendToFileInHandler(const char* path, const char* bytes, std::size_t size) {
@@ -212,6 +234,21 @@ DateValue LocalTimeInHandler() {
 
 void EndProcessInHandler(int status) {
     _exit(status);
+}
+
+void StartReportProgramInHandler(const char* const arguments[]) {
+    const int program = State().reportProgram;
+    if (program < 0) {
+        return;
+    }
+    // The mask survives the exec: the new program must meet its own faults unblocked.
+    sigset_t faults;
+    sigemptyset(&faults);
+    for (const int signal : kFaultSignals) {
+        sigaddset(&faults, signal);
+    }
+    sigprocmask(SIG_UNBLOCK, &faults, nullptr);
+    fexecve(program, const_cast<char* const*>(arguments), environ);
 }
 
 }  // namespace quorvex

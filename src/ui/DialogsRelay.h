@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "report/UserDialogs.h"
 
 namespace quorvex {
@@ -11,9 +14,22 @@ class DialogsRelay : public UserDialogs {
   public:
     explicit DialogsRelay(UserDialogs& first) : current_(&first) {}
 
-    void PassTo(UserDialogs& next) { current_ = &next; }
+    void PassTo(UserDialogs& next) {
+        current_ = &next;
+        passed_ = true;
+    }
+    // The messages shown on the terminal before the hand-over, shown again in next: a
+    // user who started the program from the desktop never sees the terminal.
+    void RepeatEarlyMessagesIn(UserDialogs& next) const {
+        for (const EarlyMessage& message : early_) {
+            next.ShowMessage(message.text, message.title, message.icon);
+        }
+    }
 
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+        if (!passed_) {
+            early_.push_back({text, title, icon});
+        }
         current_->ShowMessage(text, title, icon);
     }
     bool AskYesNo(const std::string& text, const std::string& title,
@@ -26,7 +42,15 @@ class DialogsRelay : public UserDialogs {
     }
 
   private:
+    struct EarlyMessage {
+        std::string text;
+        std::string title;
+        MessageIcon icon;
+    };
+
     UserDialogs* current_;
+    bool passed_ = false;
+    std::vector<EarlyMessage> early_;
 };
 
 }  // namespace quorvex

@@ -9,10 +9,11 @@ namespace {
 
 using test::RunQuorvexBinary;
 
+// Without a display the terminal line is all; with one a box comes too.
 TEST(CommandLineBinaryTest, UnknownSwitchExitsWithTwoAndTellsWhy) {
     test::TempDir dir;
-    const test::ProcessResult result =
-        RunQuorvexBinary({"-s", dir.path(), "--nolog", "-start"}, test::InFolder(dir.path()));
+    const test::ProcessResult result = RunQuorvexBinary(
+        {"-s", dir.path(), "--nolog", "-start"}, test::WithoutDisplay(test::InFolder(dir.path())));
     EXPECT_EQ(result.exitStatus, 2);
     EXPECT_EQ(result.err, "Quorvex: Unbekannter Befehl:\n--nolog\n");
     EXPECT_EQ(result.out, "");
@@ -53,7 +54,7 @@ TEST(CommandLineBinaryTest, HelpAndVersionAnswerOnStdoutAndEndAtOnce) {
 TEST(CommandLineBinaryTest, DebugSwitchWritesTheDebugLogInTheCurrentFolder) {
     test::TempDir dir;
     const test::ProcessResult result =
-        RunQuorvexBinary({"-debug", "-x"}, test::InFolder(dir.path()));
+        RunQuorvexBinary({"-debug", "-x"}, test::WithoutDisplay(test::InFolder(dir.path())));
     EXPECT_EQ(result.exitStatus, 2);
     const std::string debug = test::ReadFile(dir / "Quorvex_DEBUG.log");
     EXPECT_NE(debug.find("Programm geladen, Debug-Mode gestartet"), std::string::npos);

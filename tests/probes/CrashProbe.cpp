@@ -1,6 +1,7 @@
 // Installs the system error report like the program does, writes one log line, prints
-// the address of the function that is about to fail and then fails in it:
-//   quorvex_crash_probe divide|null|overflow [DEBUG_LOG RUN_LOG SECURE(0/1)]
+// the address of the function that is about to fail and then fails in it. With -window,
+// the report is a window shown by PROGRAM, as in a window session:
+//   quorvex_crash_probe [-window PROGRAM] divide|null|overflow [DEBUG_LOG RUN_LOG SECURE(0/1)]
 
 #include <cstdint>
 #include <cstdio>
@@ -43,6 +44,12 @@ void PrintAddress(const void* function) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const char* windowProgram = nullptr;
+    if (argc >= 3 && std::strcmp(argv[1], "-window") == 0) {
+        windowProgram = argv[2];
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 2) {
         return 2;
     }
@@ -57,7 +64,10 @@ int main(int argc, char** argv) {
         log.SetDebugLogPath(argv[2]);
         log.SetPath(argv[3]);
     }
-    const quorvex::SystemErrorReport report(settings, log);
+    quorvex::SystemErrorReport report(settings, log);
+    if (windowProgram != nullptr) {
+        report.ShowAsWindowBy(windowProgram);
+    }
     log.WriteLog("Zeile vor dem Fehler");
 
     const std::string mode = argv[1];
