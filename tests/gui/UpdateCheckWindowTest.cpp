@@ -54,19 +54,36 @@ class UpdateCheckWindowTest : public GuiTest {
 
     int Run() { return RunInWindow(program, recordedWindows, ConfigPath(), services); }
     std::string ConfigPath() const { return dir / "Quorvex.ini"; }
-    // Clicks "Updatecheck" once the window is up, after ticking a box.
+    // Clicks "Updatecheck" once the main loop runs, after ticking a box.
     void ClickUpdateLater() {
-        clickUpdate = std::make_unique<Later>(400, []() {
-            OptionsPage& options = FindMainWindow()->Options();
+        clickUpdate = std::make_unique<Repeating>(50, []() {
+            MainWindow* window = FindMainWindow();
+            if (window == nullptr || StatusText() != "Herzlich Willkommen bei Quorvex v2.5") {
+                return false;
+            }
+            OptionsPage& options = window->Options();
             SetTicked(options.UpdateAtStart(), true);
             Click(options.UpdateButton());
+            return true;
+        });
+    }
+
+    // Closes the window once the check has told the user something.
+    void CloseOnceTold() {
+        closeWhenTold = std::make_unique<Repeating>(50, [this]() {
+            if (recorded.messages.empty() || FindMainWindow() == nullptr) {
+                return false;
+            }
+            FindMainWindow()->Close();
+            return true;
         });
     }
 
     TempDir work;
     LocalHttpServer server;
     RecordedWxDialogs recordedWindows{recorded};
-    std::unique_ptr<Later> clickUpdate;
+    std::unique_ptr<Repeating> clickUpdate;
+    std::unique_ptr<Repeating> closeWhenTold;
 
   private:
     std::filesystem::path previousFolder_;
@@ -75,13 +92,7 @@ class UpdateCheckWindowTest : public GuiTest {
 TEST_F(UpdateCheckWindowTest, AtStartUpTheCheckRunsBeforeTheMainLoop) {
     program.settings.UpdateCheck = 1;
     server.Serve("/download/Quorvex.version", {200, " v2.5\r\n", false, 0, 0, ""});
-    Repeating closeWhenTold(50, [this]() {
-        if (recorded.messages.empty() || FindMainWindow() == nullptr) {
-            return false;
-        }
-        FindMainWindow()->Close();
-        return true;
-    });
+    CloseOnceTold();
     EXPECT_EQ(Run(), kExitClean);
     ASSERT_EQ(recorded.messages.size(), 1u);
     EXPECT_EQ(recorded.messages[0].text, "Es liegt keine neue Version vor.");
@@ -108,7 +119,7 @@ TEST_F(UpdateCheckWindowTest, TheButtonFetchesTheSetupWhileTheWindowShowsProgres
         return true;
     });
     ClickUpdateLater();
-    Later closeBox(4000, []() { FindMainWindow()->Close(); });
+    CloseOnceTold();
     EXPECT_EQ(Run(), kExitClean);
     EXPECT_NE(progress.find(" Bytes ("), std::string::npos) << progress;
     ASSERT_EQ(recorded.messages.size(), 1u);
