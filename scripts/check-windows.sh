@@ -32,13 +32,15 @@ echo "Built after $(($(date +%s) - started)) s"
 (cd "$build" && ctest -j2 --output-on-failure) || fail "tests failed under Wine"
 echo "Tests passed under Wine after $(($(date +%s) - started)) s"
 
-# One unattended run on names with umlauts and blanks, a nested folder and a large file.
+# One unattended run on names with umlauts and blanks, one outside Windows-1252, a nested
+# folder and a large file.
 source="$scratch/Quelle mit Leerzeichen"
 target="$scratch/Ziel"
 logs="$scratch/Logs"
 mkdir -p "$source/Ordner über/tief" "$source/leer" "$target" "$logs"
 printf "eins\n" >"$source/a.txt"
 printf "zwei\n" >"$source/Ordner über/Bericht Größe.txt"
+printf "drei\n" >"$source/Ωmega.txt"
 head -c 300000 /dev/urandom >"$source/Ordner über/tief/daten.bin"
 touch -d "2020-02-29 12:34:56" "$source/a.txt"
 status=0
@@ -50,5 +52,10 @@ differences=$(rsync -anicO "$source/" "$target/")
 [ -z "$differences" ] || fail "the target differs from the source:
 $differences"
 [ -f "$logs/Quorvex.log" ] || fail "no run log in $logs"
+# The run log is Windows-1252; a character it lacks is named by its code point.
+LC_ALL=C grep -qF "$(printf 'Ordner \374ber\\Bericht Gr\366\337e.txt')" "$logs/Quorvex.log" ||
+    fail "the run log does not name 'Bericht Größe.txt' in Windows-1252"
+LC_ALL=C grep -qF '[U+03A9]mega.txt' "$logs/Quorvex.log" ||
+    fail "the run log does not mark the Ω of 'Ωmega.txt'"
 echo "quorvex.exe synchronised two folders under Wine"
 echo "The Windows check took $(($(date +%s) - started)) s"
