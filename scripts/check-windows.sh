@@ -58,4 +58,20 @@ LC_ALL=C grep -qF "$(printf 'Ordner \374ber\\Bericht Gr\366\337e.txt')" "$logs/Q
 LC_ALL=C grep -qF '[U+03A9]mega.txt' "$logs/Quorvex.log" ||
     fail "the run log does not mark the Ω of 'Ωmega.txt'"
 echo "quorvex.exe synchronised two folders under Wine"
+
+# The same run from a batch file in the form the export writes (CR LF, quoted folders that
+# end in a backslash), started by Wine's cmd.
+batch_target="$scratch/Ziel der Batchdatei"
+mkdir -p "$batch_target"
+printf '@REM Batch-File\r\n\r\n@"%s" -s "%s\\" -d "%s\\" -start -nowin -logdir "%s"\r\n' \
+    "$(winepath -w "$build/quorvex.exe")" "$(winepath -w "$source")" \
+    "$(winepath -w "$batch_target")" "$(winepath -w "$logs")" >"$scratch/Quorvex.bat"
+status=0
+(cd "$scratch" && wine cmd /c Quorvex.bat) >"$scratch/batch.out" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "the batch file's run ended with status $status:
+$(cat "$scratch/batch.out")"
+differences=$(rsync -anicO "$source/" "$batch_target/")
+[ -z "$differences" ] || fail "the batch file's target differs from the source:
+$differences"
+echo "A batch file run by Wine's cmd synchronised two folders"
 echo "The Windows check took $(($(date +%s) - started)) s"
