@@ -1,5 +1,6 @@
 #include "config/IniFile.h"
 
+#include "platform/FileText.h"
 #include "platform/TextCase.h"
 #include "platform/TextFile.h"
 #include "platform/TextFormat.h"
@@ -49,7 +50,7 @@ bool IniFile::OpenForReading(const std::string& path) {
     if (!ReadWholeFile(path, contents)) {
         return false;
     }
-    Parse(contents);
+    Parse(TextOfFileBytes(contents));
     mode_ = Mode::Reading;
     return true;
 }
@@ -178,7 +179,7 @@ void IniFile::WriteText(std::string_view key, std::string_view value) {
 bool IniFile::Close() {
     bool written = true;
     if (mode_ == Mode::Writing) {
-        written = writer_.Commit(output_);
+        written = writer_.Commit(SettingsFileBytes(output_));
     }
     mode_ = Mode::Closed;
     keys_.clear();

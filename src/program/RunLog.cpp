@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/AtomicFile.h"
+#include "platform/FileText.h"
 #include "platform/TextFile.h"
 #include "platform/TextFormat.h"
 
@@ -15,8 +16,8 @@ constexpr std::size_t kBlockSize = 1 << 20;
 
 void RunLog::WriteLog(std::string_view text) {
     if (IsOn(settings_.DebugMode)) {
-        AppendLine(debugLogPath_,
-                   FormatDate("[%hh:%ii:%ss] ", clock_->DateNow()) + std::string(text));
+        AppendLine(debugLogPath_, ReaderFileBytes(FormatDate("[%hh:%ii:%ss] ", clock_->DateNow()) +
+                                                  std::string(text)));
     }
     if (!IsOn(settings_.Logging)) {
         return;
@@ -38,7 +39,7 @@ void RunLog::AppendToFile(std::string_view text) {
     Failure failure = Failure::NotCreated;
     if (file.Open(path_, OpenMode::Update)) {
         file.SeekToEnd();
-        file.WriteLine(text);
+        file.WriteLine(ReaderFileBytes(text));
         failure = file.Close() ? Failure::None : Failure::NotWritten;
     }
     if (appendFailure_ == Failure::None) {
@@ -84,7 +85,7 @@ RunLog::Failure RunLog::WriteBufferToFile() const {
         return Failure::NotCreated;
     }
     for (const std::string& block : buffer_) {
-        file.Write(block);
+        file.Write(ReaderFileBytes(block));
     }
     return file.Commit() ? Failure::None : Failure::NotWritten;
 }

@@ -6,6 +6,7 @@
 #include "config/CommandLineExport.h"
 #include "config/JobList.h"
 #include "config/ProductInfo.h"
+#include "platform/Windows1252.h"
 
 namespace quorvex {
 
@@ -66,54 +67,13 @@ std::string ShellScript(const std::string& program, const std::vector<BatchComma
     return text + "\n";
 }
 
-// Windows-1252 bytes 0x80 to 0x9F and the characters they stand for; the rest of the
-// upper half is Latin-1.
-constexpr char32_t kUpperControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-std::optional<char> Windows1252Byte(char32_t character) {
-    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
-        return static_cast<char>(character);
-    }
-    for (int index = 0; index < 32; ++index) {
-        if (kUpperControls[index] == character) {
-            return static_cast<char>(0x80 + index);
-        }
-    }
-    return std::nullopt;
-}
-
-// The next character of UTF-8 text, or nullopt for a broken sequence.
-std::optional<char32_t> NextCharacter(const std::string& text, std::size_t& position) {
-    const auto lead = static_cast<unsigned char>(text[position++]);
-    const int following = lead < 0x80    ? 0
-                          : lead >= 0xF0 ? 3
-                          : lead >= 0xE0 ? 2
-                          : lead >= 0xC0 ? 1
-                                         : -1;
-    if (following < 0 || position + following > text.size()) {
-        return std::nullopt;
-    }
-    char32_t character = following == 0 ? lead : lead & (0x3F >> following);
-    for (int index = 0; index < following; ++index) {
-        const auto next = static_cast<unsigned char>(text[position++]);
-        if ((next & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        character = (character << 6) | (next & 0x3F);
-    }
-    return character;
-}
-
 // The value as a batch line carries it: in Windows-1252 with "%" doubled, as batch files
 // expand "%...%". Nothing for a character the line cannot hold: control characters such
 // as line breaks, a double quote that would end the quoting, or one outside Windows-1252.
 std::optional<std::string> BatchValue(const std::string& value) {
     std::string bytes;
     for (std::size_t position = 0; position < value.size();) {
-        const std::optional<char32_t> character = NextCharacter(value, position);
+        const std::optional<char32_t> character = NextUtf8Character(value, position);
         const std::optional<char> byte = character && *character >= 0x20 && *character != '"'
                                              ? Windows1252Byte(*character)
                                              : std::nullopt;

@@ -1,6 +1,7 @@
 #include "ui/Licence.h"
 
 #include "config/ProductInfo.h"
+#include "platform/FileText.h"
 #include "platform/TextFile.h"
 
 namespace quorvex {
@@ -76,7 +77,7 @@ bool WriteLicenceFile(const std::string& path, DateValue now) {
     if (!file.Open(path, OpenMode::Create)) {
         return false;
     }
-    file.WriteLine(LicenceText(now));
+    file.WriteLine(ReaderFileBytes(LicenceText(now)));
     return file.Close();
 }
 

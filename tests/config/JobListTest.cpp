@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/JobList.h"
+#include "support/PlatformFacts.h"
 
 namespace quorvex {
 namespace {
@@ -89,8 +90,8 @@ TEST(JobListTest, ActiveMeansTicked) {
 TEST(CommandLineJobTest, ReplacesTheListWithOneTickedJob) {
     JobList jobs = FiveJobs();
     Settings settings;
-    settings.CmdSource = "/home/someone/Documents/Daten/";
-    settings.CmdTarget = "/mnt/backup/";
+    settings.CmdSource = test::Rooted("/home/someone/Documents/Daten/");
+    settings.CmdTarget = test::Rooted("/mnt/backup/");
     settings.CmdExtentions = "!.tmp";
     settings.DefaultSubDirs = 0;
     settings.DefaultDeleteFiles = 1;
@@ -98,11 +99,11 @@ TEST(CommandLineJobTest, ReplacesTheListWithOneTickedJob) {
     ASSERT_TRUE(BuildCommandLineJob(settings, 1234, jobs));
     ASSERT_EQ(jobs.Count(), 1u);
     const SyncJob& job = *jobs.begin();
-    EXPECT_EQ(job.Title, "/.../Daten/");
+    EXPECT_EQ(job.Title, test::Rooted("/.../Daten/"));
     EXPECT_EQ(job.Active, kJobTicked);
     EXPECT_EQ(job.Created, 1234);
     EXPECT_EQ(job.Source, settings.CmdSource);
-    EXPECT_EQ(job.Target, "/mnt/backup/");
+    EXPECT_EQ(job.Target, settings.CmdTarget);
     EXPECT_EQ(job.Extentions, "!.tmp");
     EXPECT_EQ(job.SubDirs, 0);
     EXPECT_EQ(job.DeleteFiles, 1);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/NativePath.h"
+#include "support/PlatformFacts.h"
 #include "support/TempDir.h"
 #include "support/TestProgram.h"
 #include "sync/TargetListing.h"
@@ -52,7 +53,7 @@ TEST_F(ScannerTest, DepthFirstWithEachFolderBeforeItsContents) {
     EXPECT_EQ(program.engine.counters.filesSeen, 4);
     const FileEntry& b = program.engine.scanList[1];
     EXPECT_EQ(b.size, 2);
-    EXPECT_EQ(b.attributes, (0644 << 16) | 0x80);
+    EXPECT_EQ(b.attributes, test::NewFileAttributes());
     EXPECT_EQ(program.engine.scanList[2].size, 0);
     EXPECT_EQ(test.display.fields[static_cast<int>(StatField::SourceFiles)], "4");
 }
