@@ -9,6 +9,7 @@ namespace {
 // Room on the stack that the system keeps for the filter after a stack overflow.
 constexpr ULONG kOverflowReserve = 64 * 1024;
 constexpr int kLongestPath = 1024;
+constexpr int kLongestCommand = 8192;
 
 // The filter belongs to the whole process and reaches its reporter only through static
 // storage: this is the one place that keeps such state.
@@ -17,6 +18,8 @@ struct FaultState {
     void* context = nullptr;
     LPTOP_LEVEL_EXCEPTION_FILTER previous = nullptr;
     bool installed = false;
+    // The program a fault starts to show its report; empty when none was prepared.
+    wchar_t reportProgram[kLongestPath] = {};
 };
 
 FaultState& State() {
@@ -129,6 +132,78 @@ DateValue LocalTimeInHandler() {
     fields.minute = now.wMinute;
     fields.second = now.wSecond;
     return MakeDateValue(fields);
+}
+
+bool PrepareReportProgram(const std::string& path) {
+    wchar_t* program = State().reportProgram;
+    if (MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, program, kLongestPath) == 0) {
+        program[0] = L'\0';
+        return false;
+    }
+    if (GetFileAttributesW(program) == INVALID_FILE_ATTRIBUTES) {
+        program[0] = L'\0';
+        return false;
+    }
+    return true;
+}
+
+std::string OwnProgramFile() {
+    wchar_t wide[kLongestPath];
+    const DWORD length = GetModuleFileNameW(nullptr, wide, kLongestPath);
+    char path[kLongestPath * 3];
+    if (length == 0 || length >= kLongestPath ||
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, path, sizeof path, nullptr, nullptr) == 0) {
+        return std::string();
+    }
+    return path;
+}
+
+namespace {
+
+// Each argument in quotes; a quote inside one would end it early, so it becomes an
+// apostrophe. False when the command does not fit.
+bool BuildCommandLine(const char* const arguments[], wchar_t* command) {
+    int used = 0;
+    for (const char* const* argument = arguments; *argument != nullptr; ++argument) {
+        static wchar_t wide[kLongestCommand];
+        const int length = MultiByteToWideChar(CP_UTF8, 0, *argument, -1, wide, kLongestCommand);
+        if (length == 0 || used + length + 3 >= kLongestCommand) {
+            return false;
+        }
+        command[used++] = L'"';
+        for (int i = 0; i + 1 < length; ++i) {
+            command[used++] = wide[i] == L'"' ? L'\'' : wide[i];
+        }
+        command[used++] = L'"';
+        command[used++] = L' ';
+    }
+    command[used] = L'\0';
+    return true;
+}
+
+}  // namespace
+
+// Windows cannot replace a process: the report program runs while this one waits for it,
+// then this one ends with its status.
+void StartReportProgramInHandler(const char* const arguments[]) {
+    const wchar_t* program = State().reportProgram;
+    static wchar_t command[kLongestCommand];
+    if (program[0] == L'\0' || !BuildCommandLine(arguments, command)) {
+        return;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        return;
+    }
+    CloseHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD status = 1;
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hProcess);
+    EndProcessInHandler(static_cast<int>(status));
 }
 
 // Ends at once: nothing of the broken process runs any more, no library's exit code.
