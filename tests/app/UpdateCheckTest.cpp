@@ -28,15 +28,41 @@ class UpdateCheckTest : public ::testing::Test {
         UseServer(server.Address());
         fake.program.settings.DebugMode = 1;
         fake.program.log.SetDebugLogPath(logDir / "debug.log");
-        services.openExternal = [this](const std::string& target) {
-            opened.push_back(target);
-            return openSucceeds;
-        };
+        RecordOpened();
         services.limits.stallSeconds = 1;
     }
     ~UpdateCheckTest() override {
         std::filesystem::current_path(previousFolder_);
         unsetenv("QUORVEX_UPDATE_URL");
+        setenv("PATH", path_.c_str(), 1);
+    }
+
+    // Desktop requests are only noted, and succeed as openSucceeds says.
+    void RecordOpened() {
+        services.openExternal = [this](const std::string& target) {
+            opened.push_back(target);
+            return openSucceeds;
+        };
+    }
+    // The real RunExternal, with a stand-in for xdg-open first on PATH that writes what it
+    // was given to the returned file.
+    std::string UseDesktopStandIn() {
+        const std::string record = logDir / "xdg-open.txt";
+        test::MakeFolder(logDir / "bin");
+        test::WriteFile(logDir / "bin/xdg-open", "#!/bin/sh\nprintf '%s' \"$*\" > '" + record +
+                                                     ".tmp'\nmv '" + record + ".tmp' '" + record +
+                                                     "'\n");
+        chmod((logDir / "bin/xdg-open").c_str(), 0755);
+        setenv("PATH", (logDir / "bin:" + path_).c_str(), 1);
+        services.openExternal = RunExternal;
+        return record;
+    }
+    // The stand-in runs detached: its record comes when it comes.
+    static std::string WaitForRecord(const std::string& record) {
+        for (int i = 0; i < 100 && !test::PathExists(record); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return test::PathExists(record) ? test::ReadFile(record) : std::string();
     }
 
     void UseServer(const std::string& address) { setenv("QUORVEX_UPDATE_URL", address.c_str(), 1); }
@@ -63,6 +89,7 @@ class UpdateCheckTest : public ::testing::Test {
 
   private:
     std::filesystem::path previousFolder_;
+    std::string path_ = std::getenv("PATH");
 };
 
 TEST_F(UpdateCheckTest, TheServersFirstLineDecidesWhatTheUserIsTold) {
@@ -127,15 +154,16 @@ TEST_F(UpdateCheckTest, WithoutAVersionFileOnlyTheFirstMessageComesAndNothingIsL
 TEST_F(UpdateCheckTest, AFailedOrCancelledSetupDownloadKeepsTheProgramRunning) {
     ServeVersion({200, "v2.6", false, 0, 0, ""});
     fake.dialogs.yesNoAnswers = {true, true, true};
+    const std::string record = UseDesktopStandIn();
     Check();
     EXPECT_EQ(Messages(), std::vector<std::string>{
                               "Fehler beim herunterladen der Update-Datei.\r\rBitte updaten Sie "
                               "manuell unter\r\rhttps://www.quorvex.invalid\r\rDanke."});
-    EXPECT_EQ(opened, std::vector<std::string>{"https://www.quorvex.invalid"});
+    EXPECT_EQ(WaitForRecord(record), "https://www.quorvex.invalid");
 
     // ESC while the setup trickles in.
     fake.dialogs.messages.clear();
-    opened.clear();
+    RecordOpened();
     ServeSetup({200, std::string(200000, 'd'), false, 1000, 10, ""});
     fake.pump.At([](int poll) { return poll > 20; }, PumpEvent::EscapeKey);
     Check();
@@ -161,27 +189,14 @@ TEST_F(UpdateCheckTest, TheDownloadedPackageGoesToTheDesktopAndTheProgramEnds) {
     ServeVersion({200, "v3.0\r\n", false, 0, 0, ""});
     ServeSetup({200, body, false, 30000, 5, ""});
     fake.dialogs.yesNoAnswers = {true};
-    const std::string record = logDir / "xdg-open.txt";
-    test::MakeFolder(logDir / "bin");
-    test::WriteFile(logDir / "bin/xdg-open", "#!/bin/sh\nprintf '%s' \"$*\" > '" + record +
-                                                 ".tmp'\n"
-                                                 "mv '" +
-                                                 record + ".tmp' '" + record + "'\n");
-    chmod((logDir / "bin/xdg-open").c_str(), 0755);
-    const std::string path = std::getenv("PATH");
-    setenv("PATH", (logDir / "bin:" + path).c_str(), 1);
-    services.openExternal = RunExternal;
+    const std::string record = UseDesktopStandIn();
     Check();
-    setenv("PATH", path.c_str(), 1);
 
     EXPECT_TRUE(fake.dialogs.messages.empty());
     EXPECT_TRUE(fake.program.endAtOnce);
     EXPECT_EQ(test::ReadFile(dir / "Quorvex_Setup.deb"), body);
     EXPECT_FALSE(test::PathExists(dir / "Quorvex.version"));
-    for (int i = 0; i < 100 && !test::PathExists(record); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    EXPECT_EQ(test::ReadFile(record), dir / "Quorvex_Setup.deb");
+    EXPECT_EQ(WaitForRecord(record), dir / "Quorvex_Setup.deb");
     const auto& shown = fake.display.statusTexts;
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.front().rfind("Lade Update: ", 0), 0u) << shown.front();
