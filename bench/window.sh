@@ -22,7 +22,11 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-mkdir -p "$work/logs" "$work/source"
+mkdir -p "$work/logs" "$work/source" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+# A private home and runtime folder: the runs read no one's settings, and no other
+# Quorvex of this user counts against the instance limit.
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
 
 # One display for all window runs, so that no run pays for starting it.
 mkfifo "$work/display"

@@ -22,10 +22,14 @@ class EventPump {
   public:
     virtual ~EventPump() = default;
 
-    // Takes at most one pending event, without waiting.
+    // Takes at most one pending event, without waiting. A window may look for new events
+    // only every few milliseconds and report None in between.
     virtual PumpEvent PollOne() = 0;
     // Dispatches every pending event and ignores what they were.
     virtual void FlushAll() = 0;
+    // FlushAll after a batch of display updates; a window that flushed moments ago may
+    // leave the events to its next flush or poll, so that a busy run repaints less often.
+    virtual void FlushDisplay() { FlushAll(); }
     // Holds the program in the pause window until "Fortsetzen" is clicked.
     virtual void HoldPause() = 0;
     // Sleeps until an event comes or the time is up, so that an idle wait costs nothing.

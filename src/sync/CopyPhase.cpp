@@ -50,6 +50,7 @@ class CopyRun {
 
   private:
     void Refresh();
+    void ShowBytesCopied();
     void CreateFolders(const FileEntry& entry);
     void CopyOneFile(const FileEntry& entry);
     void ReportFailure(int code, const std::string& source, const std::string& target,
@@ -113,6 +114,7 @@ void CopyRun::Refresh() {
     if (refresh_.Due(ProgressRefresh::kStatus)) {
         display.SetStatisticsField(StatField::NewFolders,
                                    FormatThousands(static_cast<float>(stats_.foldersCreated)));
+        ShowBytesCopied();
         if (toCopy > 0) {
             display.SetJobProgress(processed_ * 100 / toCopy);
         }
@@ -139,6 +141,14 @@ void CopyRun::Refresh() {
         }
         display.RefreshStatisticsLabels();
         refresh_.Done(ProgressRefresh::kTitle);
+    }
+}
+
+// With the status, not after every file: a text field redrawn per small file costs more
+// than copying it.
+void CopyRun::ShowBytesCopied() {
+    if (stats_.filesCopied > 0) {
+        ShowCount(program_, StatField::BytesCopied, stats_.bytesCopied);
     }
 }
 
@@ -212,7 +222,6 @@ void CopyRun::CopyOneFile(const FileEntry& entry) {
     if (code == kCopyDone) {
         ++stats_.filesCopied;
         stats_.bytesCopied += bytes;
-        ShowCount(program_, StatField::BytesCopied, stats_.bytesCopied);
         AddChangeRow(program_, "|Datei kopiert|" + source);
         program_.log.WriteLog("Datei kopiert: '" + source + "' -> '" + target + "'");
         return;
@@ -271,6 +280,7 @@ void CopyRun::ShowLoopEnd() {
         display.SetStatisticsField(StatField::NewFolders,
                                    FormatThousands(static_cast<float>(stats_.foldersCreated)));
     }
+    ShowBytesCopied();
     display.SetFileProgress(0);
     display.SetJobProgress(0);
     display.SetStatusText(0, "Kopieren beendet.");

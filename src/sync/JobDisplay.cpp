@@ -23,7 +23,7 @@ void AddChangeRow(Program& program, const std::string& detail) {
 }
 
 void FlushEvents(Program& program) {
-    program.pump->FlushAll();
+    program.pump->FlushDisplay();
 }
 
 }  // namespace quorvex

@@ -1,7 +1,9 @@
+#include <wx/dcclient.h>
 #include <wx/settings.h>
 #include <wx/statusbr.h>
 
 #include "GuiTestSupport.h"
+#include "ui/wx/WxText.h"
 
 namespace quorvex::test {
 namespace {
@@ -10,7 +12,26 @@ std::string Text(const wxString& text) {
     return std::string(text.utf8_str());
 }
 
-class MainWindowLayoutTest : public GuiTest {};
+class MainWindowLayoutTest : public GuiTest {
+  protected:
+    // Clicks the middle of the last tab's label as the tabs' current font measures it.
+    void ClickLastTab(TabbedPages& pages) {
+        const wxString labels[] = {"1. Jobs", "2. Optionen", "3. Expertenmodus", "4. Statistik",
+                                   ToWx("- Info über -")};
+        wxClientDC dc(&pages);
+        dc.SetFont(pages.GetFont());
+        const int padding = 2 * 8;
+        int x = 2;
+        for (int index = 0; index < 4; ++index) {
+            x += dc.GetTextExtent(labels[index]).x + padding;
+        }
+        wxMouseEvent click(wxEVT_LEFT_DOWN);
+        click.SetPosition(wxPoint(x + (dc.GetTextExtent(labels[4]).x + padding) / 2,
+                                  TabbedPages::kTabHeight / 2));
+        click.SetEventObject(&pages);
+        pages.GetEventHandler()->ProcessEvent(click);
+    }
+};
 
 TEST_F(MainWindowLayoutTest, TheWindowHasItsTitleSizePlaceAndFiveStatusFields) {
     OpenWindow();
@@ -62,6 +83,17 @@ TEST_F(MainWindowLayoutTest, ButtonsAndPagesCarryTheirLabelsIdsAndTooltips) {
     EXPECT_EQ(window.Jobs().List()->GetColumnWidth(0), 220);
     EXPECT_EQ(window.Jobs().List()->GetColumnWidth(1), 115);
     EXPECT_EQ(Text(window.Info().Text()->GetValue().Left(14)), "\nQuorvex v2.5\n");
+}
+
+TEST_F(MainWindowLayoutTest, TabsFollowTheirFont) {
+    OpenWindow();
+    TabbedPages& pages = Window().Pages();
+    ClickLastTab(pages);
+    EXPECT_EQ(pages.GetSelection(), kInfoPageIndex);
+    pages.SetSelection(kJobsPageIndex);
+    pages.SetFont(pages.GetFont().Scaled(2.0f));
+    ClickLastTab(pages);
+    EXPECT_EQ(pages.GetSelection(), kInfoPageIndex);
 }
 
 TEST_F(MainWindowLayoutTest, InitialStatesFollowTheSettings) {

@@ -17,13 +17,14 @@ class RunDisplayTest : public GuiTest {
 TEST_F(RunDisplayTest, TheRunWritesStatusFramesBarsTitleAndStatusBar) {
     Display().SetStatusText(0, "Kopiere...");
     Display().SetStatusText(1, "Dauer: 00:00:05");
-    Display().SetFileStatus("/quelle/datei.txt");
+    Display().SetFileStatus("/quelle/vorher.txt");
+    Display().SetFileStatus("/quelle/datei.txt");  // shows a moment later
     Display().SetFileProgress(40);
     Display().SetJobStatus("/quelle/ -> /ziel/");
     Display().SetJobProgress(150);
     Display().SetWindowTitle("Quorvex v2.5 - läuft");
     Display().SetStatisticsField(StatField::BytesCopied, "1.024");
-    Settle();
+    Settle(3 * StatusFrame::kTextInterval);
     EXPECT_EQ(Text(Window().GetStatusBar()->GetStatusText(0)), "Kopiere...");
     EXPECT_EQ(Text(Window().GetStatusBar()->GetStatusText(1)), "Dauer: 00:00:05");
     EXPECT_EQ(Text(Window().FileStatus().Text()), "/quelle/datei.txt");

@@ -79,6 +79,7 @@ TEST_F(RunFromWindowTest, StartCopiesAndFillsTheStatisticsAndTheChangeTree) {
     EXPECT_EQ(statisticsRows, 24);
     EXPECT_EQ(Field(StatField::SourceFiles), "3");
     EXPECT_EQ(Field(StatField::NewFiles), "3");
+    EXPECT_EQ(Field(StatField::BytesCopied), "12");
     EXPECT_TRUE(Window().Statistics().Caption(StatField::SourceFiles)->IsEnabled());
     EXPECT_GE(TreeNodes(), 5);  // the job, its reasons and the three files
     EXPECT_EQ(Window().Pages().GetSelection(), kStatisticsPageIndex);

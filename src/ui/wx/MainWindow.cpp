@@ -11,6 +11,7 @@
 #include "ui/OptionRules.h"
 #include "ui/wx/JpegImage.h"
 #include "ui/wx/PageLayout.h"
+#include "ui/wx/QuietStatusBar.h"
 #include "ui/wx/WxText.h"
 
 namespace quorvex {
@@ -64,6 +65,13 @@ void MainWindow::BuildStatusBar() {
     for (int index = 0; index < kAddressFieldCount; ++index) {
         SetStatusText(ToWx(StatusBarAddress(index)), kFirstAddressField + index);
     }
+}
+
+wxStatusBar* MainWindow::OnCreateStatusBar(int fields, long style, wxWindowID id,
+                                           const wxString& name) {
+    auto* bar = new QuietStatusBar(this, id, style, name);
+    bar->SetFieldsCount(fields);
+    return bar;
 }
 
 void MainWindow::BuildLogo() {

@@ -88,6 +88,10 @@ class MainWindow : public wxFrame {
     // The long-term period as typed.
     std::string LongTermMinutesText() { return FromField(optionsPage_->Minutes()); }
 
+  protected:
+    wxStatusBar* OnCreateStatusBar(int fields, long style, wxWindowID id,
+                                   const wxString& name) override;
+
   private:
     void BuildLogo();
     void BuildPages();

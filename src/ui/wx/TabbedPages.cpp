@@ -25,6 +25,7 @@ TabbedPages::TabbedPages(wxWindow* parent, const wxPoint& position, const wxSize
 void TabbedPages::AddPage(wxWindow* page, const wxString& label) {
     book_->AddPage(page, label, labels_.empty());
     labels_.push_back(label);
+    tabRects_.clear();
     Refresh(false);
 }
 
@@ -36,36 +37,56 @@ void TabbedPages::SetSelection(int index) {
     }
 }
 
-std::vector<wxRect> TabbedPages::TabRects() {
-    std::vector<wxRect> rects;
+bool TabbedPages::SetFont(const wxFont& font) {
+    tabRects_.clear();
+    return wxPanel::SetFont(font);
+}
+
+const std::vector<wxRect>& TabbedPages::TabRects() {
+    if (tabRects_.size() == labels_.size()) {
+        return tabRects_;
+    }
+    tabRects_.clear();
     wxClientDC dc(this);
     dc.SetFont(GetFont());
     int x = 2;
     for (const wxString& label : labels_) {
         const int width = dc.GetTextExtent(label).x + 2 * kTabPadding;
-        rects.emplace_back(x, kRaise, width, kTabHeight - kRaise);
+        tabRects_.emplace_back(x, kRaise, width, kTabHeight - kRaise);
         x += width;
     }
-    return rects;
+    return tabRects_;
 }
 
 void TabbedPages::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
     const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
     const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
-    const wxColour dimmed = face.ChangeLightness(92);
     dc.SetBackground(wxBrush(face));
     dc.Clear();
-    dc.SetFont(GetFont());
     const wxSize size = GetClientSize();
-    const std::vector<wxRect> rects = TabRects();
-    const int selected = GetSelection();
 
     // The page frame; its top line is interrupted under the selected tab.
     dc.SetPen(wxPen(shadow));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRectangle(0, kTabHeight, size.x, size.y - kTabHeight);
+    // A run repaints the page below over and over; the tabs are drawn only when touched.
+    if (GetUpdateRegion().Contains(wxRect(0, 0, size.x, kTabHeight + 1)) != wxOutRegion) {
+        DrawTabs(dc);
+    }
+    // The page area below the frame line.
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(face));
+    dc.DrawRectangle(1, kTabHeight + 1, size.x - 2, size.y - kTabHeight - 2);
+}
 
+void TabbedPages::DrawTabs(wxDC& dc) {
+    const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
+    const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
+    const wxColour dimmed = face.ChangeLightness(92);
+    dc.SetFont(GetFont());
+    const std::vector<wxRect>& rects = TabRects();
+    const int selected = GetSelection();
     for (int index = 0; index < PageCount(); ++index) {
         wxRect tab = rects[static_cast<size_t>(index)];
         const bool isSelected = index == selected;
@@ -89,14 +110,10 @@ void TabbedPages::OnPaint(wxPaintEvent&) {
         dc.DrawText(labels_[static_cast<size_t>(index)], tab.x + (tab.width - text.x) / 2,
                     tab.y + (tab.height - text.y) / 2 + 1);
     }
-    // The page area below the frame line.
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(face));
-    dc.DrawRectangle(1, kTabHeight + 1, size.x - 2, size.y - kTabHeight - 2);
 }
 
 void TabbedPages::OnLeftDown(wxMouseEvent& event) {
-    const std::vector<wxRect> rects = TabRects();
+    const std::vector<wxRect>& rects = TabRects();
     for (int index = 0; index < PageCount(); ++index) {
         if (rects[static_cast<size_t>(index)].Contains(event.GetPosition())) {
             SetSelection(index);

@@ -19,6 +19,8 @@ class TabbedPages : public wxPanel {
     void SetSelection(int index);
     int GetSelection() const { return book_->GetSelection(); }
     int PageCount() const { return static_cast<int>(labels_.size()); }
+    // The tabs are measured again with the new font.
+    bool SetFont(const wxFont& font) override;
 
     static constexpr int kTabHeight = 22;
 
@@ -26,10 +28,13 @@ class TabbedPages : public wxPanel {
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnKey(wxKeyEvent& event);
-    std::vector<wxRect> TabRects();
+    void DrawTabs(wxDC& dc);
+    // Measured once per font and label set: a busy run repaints the pages often.
+    const std::vector<wxRect>& TabRects();
 
     wxSimplebook* book_;
     std::vector<wxString> labels_;
+    std::vector<wxRect> tabRects_;
 };
 
 }  // namespace quorvex

@@ -9,8 +9,9 @@ namespace quorvex {
 
 namespace {
 
-// Bounds the flush, so a source that is always ready cannot hold the program.
+// Bound the flush and the poll, so a source that is always ready cannot hold the program.
 constexpr int kMaxFlushedEvents = 10000;
+constexpr int kMaxPolledEvents = 100;
 
 wxEventLoopBase* ActiveLoop() {
     return wxEventLoopBase::GetActive();
@@ -44,13 +45,27 @@ PumpEvent WxEventPump::PollOne() {
     if (kept != PumpEvent::None) {
         return kept;
     }
-    wxEventLoopBase* loop = ActiveLoop();
-    if (loop == nullptr || !loop->Pending()) {
+    if (!LookDue()) {
         return PumpEvent::None;
     }
-    loop->Dispatch();
+    lastLook_ = TickCount();
+    wxEventLoopBase* loop = ActiveLoop();
+    if (loop == nullptr || !DispatchUntilRecorded(loop)) {
+        return PumpEvent::None;
+    }
     const PumpEvent event = window_.TakeRecorded();
     return event == PumpEvent::None ? PumpEvent::Other : event;
+}
+
+// All of what is pending, not one event: with looks this far apart, events that came
+// meanwhile (mouse moves over the window) would otherwise pile up before an ESC.
+bool WxEventPump::DispatchUntilRecorded(wxEventLoopBase* loop) {
+    int dispatched = 0;
+    while (dispatched < kMaxPolledEvents && !window_.Gate().HasRecorded() && loop->Pending()) {
+        loop->Dispatch();
+        ++dispatched;
+    }
+    return dispatched > 0;
 }
 
 bool WxEventPump::DispatchOne(int waitMilliseconds) {
@@ -81,8 +96,15 @@ void WxEventPump::FlushAll() {
         }
         IdleWork(loop);
     } while (dispatched < kMaxFlushedEvents && loop->Pending());
+    lastLook_ = TickCount();
     // What the handlers recorded meanwhile (ESC, "STOP!", the close box) stays for the
     // next poll: a key press must not vanish behind the repaints of a busy display.
+}
+
+void WxEventPump::FlushDisplay() {
+    if (LookDue()) {
+        FlushAll();
+    }
 }
 
 void WxEventPump::WaitForEvent(int milliseconds) {

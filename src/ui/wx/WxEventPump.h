@@ -1,18 +1,27 @@
 #pragma once
 
+#include "platform/Ticks.h"
 #include "program/EventPump.h"
 #include "ui/wx/MainWindow.h"
 
+class wxEventLoopBase;
+
 namespace quorvex {
 
-// Window events for the engine and the program's own loops: one pending event per call,
-// and what the main window's handlers recorded about it.
+// Window events for the engine and the program's own loops, and what the main window's
+// handlers recorded about them. A run polls between any two files and flushes after its
+// display updates; each of those repaints the window, so polls and display flushes look
+// for events at most every kLookInterval milliseconds.
 class WxEventPump : public EventPump {
   public:
+    static constexpr int kLookInterval = 50;
+
     explicit WxEventPump(MainWindow& window) : window_(window) {}
 
+    // Dispatches what is pending up to the first event the handlers record.
     PumpEvent PollOne() override;
     void FlushAll() override;
+    void FlushDisplay() override;
     void HoldPause() override;
     void WaitForEvent(int milliseconds) override;
 
@@ -22,7 +31,11 @@ class WxEventPump : public EventPump {
     bool DispatchOne(int waitMilliseconds = 0);
 
   private:
+    bool LookDue() const { return TicksSince(lastLook_, TickCount()) >= kLookInterval; }
+    bool DispatchUntilRecorded(wxEventLoopBase* loop);
+
     MainWindow& window_;
+    Ticks lastLook_ = TickCount() - kLookInterval;
 };
 
 }  // namespace quorvex
