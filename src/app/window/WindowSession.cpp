@@ -4,8 +4,8 @@
 
 #include "app/StartupSteps.h"
 #include "app/UpdateCheck.h"
-#include "platform/Process.h"
 #include "config/ProductInfo.h"
+#include "platform/Process.h"
 #include "run/LongTermLoop.h"
 #include "run/RunDriver.h"
 
