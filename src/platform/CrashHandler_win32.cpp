@@ -121,17 +121,9 @@ void WriteToErrorOutputInHandler(const char* bytes, std::size_t size) {
     WriteAll(GetStdHandle(STD_ERROR_HANDLE), bytes, size);
 }
 
+// GetLocalTime allocates nothing and takes no lock, so the ordinary reading serves.
 DateValue LocalTimeInHandler() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    DateFields fields;
-    fields.year = now.wYear;
-    fields.month = now.wMonth;
-    fields.day = now.wDay;
-    fields.hour = now.wHour;
-    fields.minute = now.wMinute;
-    fields.second = now.wSecond;
-    return MakeDateValue(fields);
+    return CurrentDateValue();
 }
 
 bool PrepareReportProgram(const std::string& path) {
