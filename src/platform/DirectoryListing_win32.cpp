@@ -121,17 +121,14 @@ bool FolderExists(const std::string& path) {
 }
 
 LookupResult LookupPath(const std::string& path, DirEntry& info) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(LongPath(path).c_str(), GetFileExInfoStandard, &data)) {
-        return IsAbsentError(GetLastError()) ? LookupResult::Missing : LookupResult::Inaccessible;
+    const LookupResult found = DescribeWin32Path(path, info);
+    if (found != LookupResult::Found) {
+        return found;
     }
-    const std::uint64_t size =
-        (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    DescribeWin32Entry(data.dwFileAttributes, size, data.ftLastWriteTime, info);
     if (info.kind != EntryKind::Link) {
         return LookupResult::Found;
     }
-    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    if ((info.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         info.kind = EntryKind::Other;
         return LookupResult::Found;
     }

@@ -112,14 +112,7 @@ LookupResult WindowsTargetRoom::Lookup(const std::string& path, DirEntry& info) 
     if (!paths_.Reachable(path)) {
         return LookupResult::Missing;
     }
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(LongPath(path).c_str(), GetFileExInfoStandard, &data)) {
-        return IsAbsentError(GetLastError()) ? LookupResult::Missing : LookupResult::Inaccessible;
-    }
-    const std::uint64_t size =
-        (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    DescribeWin32Entry(data.dwFileAttributes, size, data.ftLastWriteTime, info);
-    return LookupResult::Found;
+    return DescribeWin32Path(path, info);
 }
 
 bool WindowsTargetRoom::IsFolder(const std::string& path) {

@@ -113,4 +113,15 @@ void DescribeWin32Entry(DWORD attributes, std::uint64_t size, const FILETIME& mo
     entry.modified = DateOfFileTime(modified);
 }
 
+LookupResult DescribeWin32Path(const std::string& path, DirEntry& entry) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(LongPath(path).c_str(), GetFileExInfoStandard, &data)) {
+        return IsAbsentError(GetLastError()) ? LookupResult::Missing : LookupResult::Inaccessible;
+    }
+    const std::uint64_t size =
+        (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    DescribeWin32Entry(data.dwFileAttributes, size, data.ftLastWriteTime, entry);
+    return LookupResult::Found;
+}
+
 }  // namespace quorvex

@@ -34,5 +34,7 @@ bool IsAbsentError(DWORD error);
 // A reparse point (link, junction) is kind Link; the attribute bits are the system's.
 void DescribeWin32Entry(DWORD attributes, std::uint64_t size, const FILETIME& modified,
                         DirEntry& entry);
+// The same for a path, read without opening it; a link is described, not followed.
+LookupResult DescribeWin32Path(const std::string& path, DirEntry& entry);
 
 }  // namespace quorvex
