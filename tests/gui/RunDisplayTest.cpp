@@ -24,7 +24,7 @@ TEST_F(RunDisplayTest, TheRunWritesStatusFramesBarsTitleAndStatusBar) {
     Display().SetJobProgress(150);
     Display().SetWindowTitle("Quorvex v2.5 - läuft");
     Display().SetStatisticsField(StatField::BytesCopied, "1.024");
-    Settle(3 * StatusFrame::kTextInterval);
+    Settle(3 * PacedWrites::kInterval);
     EXPECT_EQ(Text(Window().GetStatusBar()->GetStatusText(0)), "Kopiere...");
     EXPECT_EQ(Text(Window().GetStatusBar()->GetStatusText(1)), "Dauer: 00:00:05");
     EXPECT_EQ(Text(Window().FileStatus().Text()), "/quelle/datei.txt");

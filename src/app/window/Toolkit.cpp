@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/init.h>
 #include <wx/log.h>
+#include <wx/utils.h>
 
 namespace quorvex {
 
@@ -15,6 +16,30 @@ class QuorvexApp : public wxApp {
     bool OnInit() override { return true; }
 };
 
+// The windows draw nothing with OpenGL, yet GTK loads the GL drivers while it starts,
+// which costs about a tenth of a second. It reads the setting only then, so the programs
+// the user starts from here later get the environment as it was.
+class NoOpenGLWhileStarting {
+  public:
+    NoOpenGLWhileStarting() : hadValue_(wxGetEnv(kName, &value_)) {
+        if (!hadValue_) {
+            wxSetEnv(kName, "disable");
+        }
+    }
+    ~NoOpenGLWhileStarting() {
+        if (!hadValue_) {
+            wxUnsetEnv(kName);
+        }
+    }
+    NoOpenGLWhileStarting(const NoOpenGLWhileStarting&) = delete;
+    NoOpenGLWhileStarting& operator=(const NoOpenGLWhileStarting&) = delete;
+
+  private:
+    static constexpr const char* kName = "GDK_GL";
+    wxString value_;
+    bool hadValue_;
+};
+
 }  // namespace
 
 bool Toolkit::Start() {
@@ -23,7 +48,10 @@ bool Toolkit::Start() {
     }
     wxLogNull quiet;
     wxApp::SetInstance(new QuorvexApp);
-    owner_ = wxEntryStart(argc_, argv_);
+    {
+        NoOpenGLWhileStarting noOpenGL;
+        owner_ = wxEntryStart(argc_, argv_);
+    }
     if (owner_) {
         wxTheApp->SetExitOnFrameDelete(false);
     }

@@ -26,7 +26,8 @@ const FieldText kFieldTexts[kStatFieldCount] = {
 
 }  // namespace
 
-StatisticsPage::StatisticsPage(wxWindow* parent) : wxPanel(parent) {
+StatisticsPage::StatisticsPage(wxWindow* parent)
+    : wxPanel(parent), pacing_(this, [this]() { return ShowWanted(); }) {
     const int fieldLeft = kPageRight - kFieldWidth;
     for (int index = 0; index < kStatFieldCount; ++index) {
         const int top = RowTop(index);
@@ -39,15 +40,25 @@ StatisticsPage::StatisticsPage(wxWindow* parent) : wxPanel(parent) {
 }
 
 void StatisticsPage::SetField(StatField field, const wxString& text) {
-    wxTextCtrl* control = Field(field);
-    if (control->GetValue() != text) {
-        control->ChangeValue(text);
+    wanted_[static_cast<std::size_t>(field)] = text;
+    pacing_.Request();
+}
+
+bool StatisticsPage::ShowWanted() {
+    bool changed = false;
+    for (std::size_t index = 0; index < fields_.size(); ++index) {
+        if (fields_[index]->GetValue() != wanted_[index]) {
+            fields_[index]->ChangeValue(wanted_[index]);
+            changed = true;
+        }
     }
+    return changed;
 }
 
 void StatisticsPage::RefreshLabels() {
+    pacing_.WriteNow();
     for (std::size_t index = 0; index < fields_.size(); ++index) {
-        const bool filled = !fields_[index]->IsEmpty();
+        const bool filled = !wanted_[index].empty();
         if (captions_[index]->IsEnabled() != filled) {
             captions_[index]->Enable(filled);
         }

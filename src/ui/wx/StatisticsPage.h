@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "ui/wx/PacedWrites.h"
+
 #include "program/SyncDisplay.h"
 
 namespace quorvex {
@@ -15,16 +17,22 @@ class StatisticsPage : public wxPanel {
   public:
     explicit StatisticsPage(wxWindow* parent);
 
+    // Paced: a run counts every file, and each redraw of a field costs more than copying
+    // a small file.
     void SetField(StatField field, const wxString& text);
-    // Captions of empty fields are greyed out.
+    // Shows every field's last value; captions of empty fields are greyed out.
     void RefreshLabels();
 
     wxTextCtrl* Field(StatField field) { return fields_[static_cast<std::size_t>(field)]; }
     wxStaticText* Caption(StatField field) { return captions_[static_cast<std::size_t>(field)]; }
 
   private:
+    bool ShowWanted();
+
     std::array<wxStaticText*, kStatFieldCount> captions_{};
     std::array<wxTextCtrl*, kStatFieldCount> fields_{};
+    std::array<wxString, kStatFieldCount> wanted_{};
+    PacedWrites pacing_;
 };
 
 }  // namespace quorvex

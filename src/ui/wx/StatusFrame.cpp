@@ -16,23 +16,20 @@ StatusFrame::StatusFrame(wxWindow* parent, const char* caption, const char* barT
                              wxSize(width, 16), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
     bar_ = new ColourBar(parent, position + wxPoint(inset, 39), wxSize(width, 18), barColour);
     SetTip(bar_, barTooltip);
-    timer_.SetOwner(text_);
-    text_->Bind(
-        wxEVT_TIMER, [this](wxTimerEvent&) { ShowWanted(); }, timer_.GetId());
+    pacing_ = std::make_unique<PacedWrites>(text_, [this]() { return ShowWanted(); });
 }
 
 void StatusFrame::SetText(const wxString& text) {
     wanted_ = text;
-    if (!timer_.IsRunning()) {
-        ShowWanted();
-    }
+    pacing_->Request();
 }
 
-void StatusFrame::ShowWanted() {
-    if (text_->GetLabel() != wanted_) {
-        text_->SetLabel(wanted_);
-        timer_.StartOnce(kTextInterval);
+bool StatusFrame::ShowWanted() {
+    if (text_->GetLabel() == wanted_) {
+        return false;
     }
+    text_->SetLabel(wanted_);
+    return true;
 }
 
 }  // namespace quorvex

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <wx/stattext.h>
-#include <wx/timer.h>
+
+#include <memory>
 
 #include "ui/wx/ColourBar.h"
+#include "ui/wx/PacedWrites.h"
 
 namespace quorvex {
 
@@ -13,22 +15,20 @@ class StatusFrame {
     StatusFrame(wxWindow* parent, const char* caption, const char* barTooltip,
                 const wxPoint& position, const wxSize& size, const wxColour& barColour);
 
-    // A text that follows another within kTextInterval milliseconds shows when the
-    // interval is over: a run names every file it copies, faster than anyone reads.
+    // Paced: a run names every file it copies, faster than anyone reads.
     void SetText(const wxString& text);
     // The text shown now.
     wxString Text() const { return text_->GetLabel(); }
 
-    static constexpr int kTextInterval = 50;
     ColourBar* Bar() { return bar_; }
 
   private:
-    void ShowWanted();
+    bool ShowWanted();
 
     wxStaticText* text_;
     ColourBar* bar_;
     wxString wanted_;
-    wxTimer timer_;
+    std::unique_ptr<PacedWrites> pacing_;
 };
 
 }  // namespace quorvex
