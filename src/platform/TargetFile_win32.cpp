@@ -50,8 +50,8 @@ class TargetFile : public NewFile {
 
     bool Create(const std::string& target) override {
         Discard();
-        if (!paths_.Reachable(target)) {
-            return Refuse(ERROR_ACCESS_DENIED);
+        if (!paths_.Reachable(target, pins_)) {
+            return Refuse(GetLastError());
         }
         for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
             const std::wstring temporary = LongPath(ParentFolderOf(target) + NewTemporaryName());
@@ -71,7 +71,7 @@ class TargetFile : public NewFile {
 
     bool OpenInPlace(const std::string& target, std::int64_t length) override {
         Discard();
-        if (!paths_.Reachable(target)) {
+        if (!paths_.Reachable(target, pins_)) {
             return false;
         }
         const HANDLE handle =
@@ -155,6 +155,7 @@ class TargetFile : public NewFile {
             return false;
         }
         temporary_.clear();
+        pins_.Release();
         return true;
     }
 
@@ -181,9 +182,12 @@ class TargetFile : public NewFile {
             temporary_.clear();
         }
         inPlace_ = false;
+        pins_.Release();
     }
 
     const TargetPaths& paths_;
+    // The folders on the way to the target, held from the start until the commit.
+    FolderPins pins_;
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     std::wstring temporary_;
     std::wstring target_;

@@ -29,31 +29,70 @@ bool RemoveFile(const std::wstring& path, DWORD attributes) {
     return DeleteFileW(path.c_str()) != 0;
 }
 
-// Links inside are removed as links; their targets are never entered.
-bool RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW data{};
-    const HANDLE search = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &data,
-                                           FindExSearchNameMatch, nullptr, 0);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") {
-                continue;
+bool RemoveTree(const std::wstring& folder);
+void RemoveEntry(const std::wstring& path, DWORD attributes);
+
+// Listed through the folder's own handle: a search by path would need delete sharing.
+void RemoveEntriesIn(HANDLE handle, const std::wstring& folder) {
+    alignas(FILE_FULL_DIR_INFO) char buffer[64 * 1024];
+    FILE_INFO_BY_HANDLE_CLASS kind = FileFullDirectoryRestartInfo;
+    while (GetFileInformationByHandleEx(handle, kind, buffer, sizeof buffer)) {
+        kind = FileFullDirectoryInfo;
+        const char* at = buffer;
+        for (;;) {
+            const auto* entry = reinterpret_cast<const FILE_FULL_DIR_INFO*>(at);
+            const std::wstring name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+            if (name != L"." && name != L"..") {
+                RemoveEntry(folder + L"\\" + name, entry->FileAttributes);
             }
-            const std::wstring path = folder + L"\\" + name;
-            const DWORD attributes = data.dwFileAttributes;
-            if (IsLinkAttribute(attributes)) {
-                RemoveLinkItself(path, attributes);
-            } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                RemoveTree(path);
-            } else {
-                RemoveFile(path, attributes);
+            if (entry->NextEntryOffset == 0) {
+                break;
             }
-        } while (FindNextFileW(search, &data));
-        FindClose(search);
+            at += entry->NextEntryOffset;
+        }
     }
-    SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    return RemoveDirectoryW(folder.c_str()) != 0;
+}
+
+void RemoveEntry(const std::wstring& path, DWORD attributes) {
+    if (IsLinkAttribute(attributes)) {
+        RemoveLinkItself(path, attributes);
+    } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        RemoveTree(path);
+    } else {
+        RemoveFile(path, attributes);
+    }
+}
+
+// The folder is held without delete sharing from its check to its removal, so it cannot
+// be swapped for a junction meanwhile; links inside are removed as links, never entered.
+bool RemoveTree(const std::wstring& folder) {
+    const HANDLE handle = CreateFileW(
+        folder.c_str(), DELETE | FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION facts{};
+    if (!GetFileInformationByHandle(handle, &facts) ||
+        (facts.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        CloseHandle(handle);
+        return false;
+    }
+    if (!IsLinkAttribute(facts.dwFileAttributes)) {
+        RemoveEntriesIn(handle, folder);
+    }
+    // A read-only folder cannot be removed; zeroed times stay as they are.
+    FILE_BASIC_INFO basic{};
+    basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    SetFileInformationByHandle(handle, FileBasicInfo, &basic, sizeof basic);
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    const bool removed = SetFileInformationByHandle(handle, FileDispositionInfo, &disposition,
+                                                    sizeof disposition) != 0;
+    const DWORD error = GetLastError();
+    CloseHandle(handle);
+    SetLastError(error);
+    return removed;
 }
 
 bool SameFileIndex(const std::wstring& first, const std::wstring& second) {
@@ -81,12 +120,17 @@ bool SameFileIndex(const std::wstring& first, const std::wstring& second) {
 
 TargetPaths::TargetPaths(const std::string& root) : root_(WithTrailingSeparator(root)) {}
 
-bool TargetPaths::Reachable(const std::string& path) const {
+bool TargetPaths::Reachable(const std::string& path, FolderPins& pins) const {
+    pins.Release();
     const std::string bare = WithoutTrailingSeparators(root_);
+    if (!pins.Add(LongPath(root_), true)) {
+        return false;
+    }
     if (path == bare || path == root_) {
         return true;
     }
     if (path.compare(0, root_.size(), root_) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
     std::size_t start = root_.size();
@@ -94,12 +138,13 @@ bool TargetPaths::Reachable(const std::string& path) const {
         const std::size_t end = path.find_first_of("\\/", start);
         const std::string part = path.substr(start, end - start);
         if (part == "." || part == "..") {
+            SetLastError(ERROR_ACCESS_DENIED);
             return false;
         }
         if (end == std::string::npos || end + 1 == path.size()) {
             return true;
         }
-        if (IsLinkAttribute(GetFileAttributesW(LongPath(path.substr(0, end)).c_str()))) {
+        if (!pins.Add(LongPath(path.substr(0, end)))) {
             return false;
         }
         start = end + 1;
@@ -109,7 +154,12 @@ bool TargetPaths::Reachable(const std::string& path) const {
 WindowsTargetRoom::WindowsTargetRoom(const std::string& root) : paths_(root) {}
 
 LookupResult WindowsTargetRoom::Lookup(const std::string& path, DirEntry& info) {
-    if (!paths_.Reachable(path)) {
+    FolderPins pins;
+    return Lookup(path, info, pins);
+}
+
+LookupResult WindowsTargetRoom::Lookup(const std::string& path, DirEntry& info, FolderPins& pins) {
+    if (!paths_.Reachable(path, pins)) {
         return LookupResult::Missing;
     }
     return DescribeWin32Path(path, info);
@@ -120,9 +170,13 @@ bool WindowsTargetRoom::IsFolder(const std::string& path) {
     return Lookup(path, info) == LookupResult::Found && info.kind == EntryKind::Folder;
 }
 
+// The folder itself is pinned as well, so the listing is of the folder that was checked.
 bool WindowsTargetRoom::List(const std::string& folder, std::vector<DirEntry>& entries) {
     entries.clear();
-    return IsFolder(folder) && ListFolder(folder, LinkView::AsLinks, entries, nullptr, nullptr);
+    FolderPins pins;
+    return paths_.Reachable(folder, pins) &&
+           pins.Add(LongPath(WithoutTrailingSeparators(folder))) &&
+           ListFolder(folder, LinkView::AsLinks, entries, nullptr, nullptr);
 }
 
 bool WindowsTargetRoom::ListKinds(const std::string& folder, std::vector<NamedKind>& entries) {
@@ -140,20 +194,23 @@ bool WindowsTargetRoom::ListKinds(const std::string& folder, std::vector<NamedKi
 }
 
 std::unique_ptr<SourceFile> WindowsTargetRoom::OpenFile(const std::string& path) {
-    if (!paths_.Reachable(path)) {
+    FolderPins pins;
+    if (!paths_.Reachable(path, pins)) {
         return nullptr;
     }
     return OpenSourceFile(path, FILE_FLAG_OPEN_REPARSE_POINT, nullptr, nullptr);
 }
 
 bool WindowsTargetRoom::SameEntry(const std::string& first, const std::string& second) {
-    return paths_.Reachable(first) && paths_.Reachable(second) &&
+    FolderPins firstPins;
+    FolderPins secondPins;
+    return paths_.Reachable(first, firstPins) && paths_.Reachable(second, secondPins) &&
            SameFileIndex(LongPath(first), LongPath(second));
 }
 
 bool WindowsTargetRoom::MakeFolder(const std::string& path, std::string* err) {
-    if (!paths_.Reachable(path)) {
-        SetLastError(ERROR_ACCESS_DENIED);
+    FolderPins pins;
+    if (!paths_.Reachable(path, pins)) {
         return Failed(err);
     }
     const std::wstring wide = LongPath(WithoutTrailingSeparators(path));
@@ -166,7 +223,8 @@ bool WindowsTargetRoom::MakeFolder(const std::string& path, std::string* err) {
 
 bool WindowsTargetRoom::StampFolder(const std::string& path, std::int32_t attributes,
                                     DateValue modified) {
-    if (!paths_.Reachable(path)) {
+    FolderPins pins;
+    if (!paths_.Reachable(path, pins)) {
         return false;
     }
     const HANDLE folder = CreateFileW(
@@ -189,7 +247,8 @@ bool WindowsTargetRoom::StampFolder(const std::string& path, std::int32_t attrib
 
 bool WindowsTargetRoom::MakeWritable(const std::string& path, std::string* err) {
     DirEntry info;
-    if (Lookup(path, info) != LookupResult::Found || info.kind != EntryKind::File) {
+    FolderPins pins;
+    if (Lookup(path, info, pins) != LookupResult::Found || info.kind != EntryKind::File) {
         SetLastError(ERROR_ACCESS_DENIED);
         return Failed(err);
     }
@@ -202,7 +261,8 @@ bool WindowsTargetRoom::MakeWritable(const std::string& path, std::string* err) 
 
 bool WindowsTargetRoom::Remove(const std::string& path, std::string* err) {
     DirEntry info;
-    if (Lookup(path, info) != LookupResult::Found || info.kind == EntryKind::Folder) {
+    FolderPins pins;
+    if (Lookup(path, info, pins) != LookupResult::Found || info.kind == EntryKind::Folder) {
         SetLastError(info.kind == EntryKind::Folder ? ERROR_DIRECTORY : ERROR_FILE_NOT_FOUND);
         return Failed(err);
     }
@@ -215,7 +275,8 @@ bool WindowsTargetRoom::Remove(const std::string& path, std::string* err) {
 
 bool WindowsTargetRoom::RemoveFolderTree(const std::string& path, std::string* err) {
     DirEntry info;
-    if (Lookup(path, info) != LookupResult::Found) {
+    FolderPins pins;
+    if (Lookup(path, info, pins) != LookupResult::Found) {
         SetLastError(ERROR_PATH_NOT_FOUND);
         return Failed(err);
     }
@@ -229,8 +290,12 @@ bool WindowsTargetRoom::RemoveFolderTree(const std::string& path, std::string* e
 // Through a free name, so that a change of case alone takes effect as well.
 bool WindowsTargetRoom::Rename(const std::string& path, const std::string& newName,
                                std::string* err) {
-    if (!paths_.Reachable(path) || newName.find_first_of("\\/") != std::string::npos) {
+    FolderPins pins;
+    if (newName.find_first_of("\\/") != std::string::npos) {
         SetLastError(ERROR_ACCESS_DENIED);
+        return Failed(err);
+    }
+    if (!paths_.Reachable(path, pins)) {
         return Failed(err);
     }
     const std::string folder = ParentFolderOf(path);
@@ -251,8 +316,9 @@ bool WindowsTargetRoom::Rename(const std::string& path, const std::string& newNa
 // no writer holds any more can go.
 bool WindowsTargetRoom::RemoveStaleTemporary(const std::string& path) {
     DirEntry info;
-    return IsTemporaryFileName(LastPartOf(path)) && Lookup(path, info) == LookupResult::Found &&
-           info.kind == EntryKind::File &&
+    FolderPins pins;
+    return IsTemporaryFileName(LastPartOf(path)) &&
+           Lookup(path, info, pins) == LookupResult::Found && info.kind == EntryKind::File &&
            RemoveFile(LongPath(path), static_cast<DWORD>(info.attributes));
 }
 
@@ -262,8 +328,8 @@ std::unique_ptr<NewFile> WindowsTargetRoom::StartNewFile() {
 
 bool WindowsTargetRoom::SystemCopy(const std::string& source, const std::string& target,
                                    std::string* err) {
-    if (!paths_.Reachable(target)) {
-        SetLastError(ERROR_ACCESS_DENIED);
+    FolderPins pins;
+    if (!paths_.Reachable(target, pins)) {
         return Failed(err);
     }
     const std::wstring temporary = LongPath(ParentFolderOf(target) + NewTemporaryName());

@@ -28,6 +28,9 @@ class WindowsTargetRoom : public TargetRoom {
                     std::string* err) override;
 
   private:
+    // The pins hold the folders on the way for as long as the caller acts on the answer.
+    LookupResult Lookup(const std::string& path, DirEntry& info, FolderPins& pins);
+
     TargetPaths paths_;
 };
 
