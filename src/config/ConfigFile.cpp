@@ -58,11 +58,12 @@ void ReadJob(const IniFile& ini, const Settings& settings, SyncJob& job) {
     job.Source = ini.ReadText("Source", kMissingFolder);
     job.Target = ini.ReadText("Target", kMissingFolder);
     job.Extentions = ini.ReadText("Extentions", "");
-    job.SubDirs = static_cast<YesNo>(ini.ReadInteger("SubDirs", settings.DefaultSubDirs));
-    job.CreateTargetSubDirs = static_cast<YesNo>(
-        ini.ReadInteger("CreateTargetSubDirs", settings.DefaultCreateTargetSubDirs));
-    job.DeleteFiles =
-        static_cast<YesNo>(ini.ReadInteger("DeleteFiles", settings.DefaultDeleteFiles));
+    // The scan has always taken any value but 0 as "with subfolders"; the job folder and the
+    // deletion only exactly 1. Loaded that way, the editor shows what the run does.
+    job.SubDirs = ini.ReadInteger("SubDirs", settings.DefaultSubDirs) != 0 ? 1 : 0;
+    job.CreateTargetSubDirs =
+        ReadYesNo(ini, "CreateTargetSubDirs", settings.DefaultCreateTargetSubDirs);
+    job.DeleteFiles = ReadYesNo(ini, "DeleteFiles", settings.DefaultDeleteFiles);
     job.FileCheckSum =
         static_cast<std::uint8_t>(ini.ReadInteger("FileCheckSum", settings.DefaultFileCheckSum));
 }

@@ -221,18 +221,27 @@ TEST_F(ConfigFileTest, HandEditedYesNoValuesAreLoadedAndSavedAsTheRunTakesThem) 
     const struct {
         const char* written;
         YesNo loaded;
-    } cases[] = {{"1", 1}, {"0", 0}, {"2", 0}, {"257", 0}, {"-1", 0}, {"ja", 0}, {"1 Tag", 1}};
+        YesNo subDirs;  // the scan takes any value but 0 as on
+    } cases[] = {{"1", 1, 1},  {"0", 0, 0},  {"2", 0, 1},    {"257", 0, 1},
+                 {"-1", 0, 1}, {"ja", 0, 0}, {"1 Tag", 1, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.written);
         settings = Settings{};
-        LoadFrom(std::string("[Config]\r\nFileCheck_Date = ") + c.written +
-                 "\r\nUpdateCheck = " + c.written + "\r\n");
+        const std::string value = c.written;
+        LoadFrom("[Config]\r\nFileCheck_Date = " + value + "\r\nUpdateCheck = " + value +
+                 "\r\n[Job #1]\r\nSubDirs = " + value + "\r\nCreateTargetSubDirs = " + value +
+                 "\r\nDeleteFiles = " + value + "\r\n");
         EXPECT_EQ(settings.FileCheck_Date, c.loaded);
         EXPECT_EQ(settings.UpdateCheck, c.loaded);
+        ASSERT_EQ(jobs.Count(), 1u);
+        EXPECT_EQ(jobs.Select(0)->CreateTargetSubDirs, c.loaded);
+        EXPECT_EQ(jobs.Select(0)->DeleteFiles, c.loaded);
+        EXPECT_EQ(jobs.Select(0)->SubDirs, c.subDirs);
         const std::string saved = Saved();
-        const std::string value = std::to_string(c.loaded);
-        EXPECT_NE(saved.find("\r\nFileCheck_Date = " + value + "\r\n"), std::string::npos);
-        EXPECT_NE(saved.find("\r\nUpdateCheck = " + value + "\r\n"), std::string::npos);
+        const std::string kept = std::to_string(c.loaded);
+        EXPECT_NE(saved.find("\r\nFileCheck_Date = " + kept + "\r\n"), std::string::npos);
+        EXPECT_NE(saved.find("\r\nUpdateCheck = " + kept + "\r\n"), std::string::npos);
+        EXPECT_NE(saved.find("\r\nDeleteFiles = " + kept + "\r\n"), std::string::npos);
     }
 }
 
