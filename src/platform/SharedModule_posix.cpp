@@ -18,9 +18,9 @@ std::vector<std::string> ModuleFolders(const std::string& programFolder) {
 }
 
 void* FindModuleEntry(const std::string& path, const char* entry, std::string& problem) {
-    // Bound at once, so a module built against other libraries fails here and not in the
-    // middle of the session.
-    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // The module is linked to bind its own references on loading; binding every reference
+    // of the toolkit's libraries as well would cost a noticeable part of the start.
+    void* module = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (module == nullptr) {
         problem = dlerror();
         return nullptr;
