@@ -17,15 +17,37 @@ namespace fs = std::filesystem;
 constexpr DWORD kCompared = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                             FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
 
-// Every entry below a folder, as paths relative to it.
+// Every entry below a folder, as paths relative to it; found with the system's own
+// search, which takes the long path form.
+void AddEntriesBelow(const fs::path& root, const fs::path& relative, std::set<fs::path>& entries) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileExW((root / relative / L"*").c_str(), FindExInfoBasic,
+                                           &found, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") {
+            entries.insert(relative / name);
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                AddEntriesBelow(root, relative / name, entries);
+            }
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
 std::set<fs::path> EntriesBelow(const fs::path& root) {
     std::set<fs::path> entries;
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(root, error);
-         it != fs::recursive_directory_iterator(); it.increment(error)) {
-        entries.insert(it->path().lexically_relative(root));
-    }
+    AddEntriesBelow(root, fs::path(), entries);
     return entries;
+}
+
+// File times are kept in whole seconds by the program.
+unsigned long long WholeSeconds(const FILETIME& time) {
+    return ((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime) /
+           10000000ULL;
 }
 
 // What differs between one entry and its copy: kind, attributes, content and file time,
@@ -47,7 +69,7 @@ std::string EntryDifference(const fs::path& source, const fs::path& target) {
     if (ReadFile(Narrow(source.wstring())) != ReadFile(Narrow(target.wstring()))) {
         return "content";
     }
-    if (CompareFileTime(&from.ftLastWriteTime, &to.ftLastWriteTime) != 0) {
+    if (WholeSeconds(from.ftLastWriteTime) != WholeSeconds(to.ftLastWriteTime)) {
         return "time";
     }
     return "";
@@ -68,7 +90,7 @@ std::string RsyncDifferences(const std::string& source, const std::string& targe
     }
     if (mirror) {
         for (const fs::path& entry : EntriesBelow(targetRoot)) {
-            if (!fs::exists(sourceRoot / entry)) {
+            if (GetFileAttributesW((sourceRoot / entry).c_str()) == INVALID_FILE_ATTRIBUTES) {
                 differences += "surplus " + Narrow(entry.wstring()) + "\n";
             }
         }
