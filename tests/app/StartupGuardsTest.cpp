@@ -4,6 +4,7 @@
 
 #include "app/PasswordRecord.h"
 #include "app/StartupGuards.h"
+#include "platform/FileText.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempDir.h"
 
@@ -27,7 +28,7 @@ class StartupGuardsTest : public ::testing::Test {
         ASSERT_EQ(others.back()->Acquire(name), LockResult::Acquired);
     }
     bool Start(InstanceLock& lock) { return PassInstanceLimit(lock, log, dialogs); }
-    std::string DebugLog() const { return test::ReadFile(dir / "debug.log"); }
+    std::string DebugLog() const { return TextOfFileBytes(test::ReadFile(dir / "debug.log")); }
 
     test::TempDir dir;
     Settings settings;

@@ -2,7 +2,6 @@
 
 #include "support/Process.h"
 #include "support/TempDir.h"
-#include "support/TreeCheck.h"
 
 namespace quorvex {
 namespace {
@@ -39,7 +38,7 @@ TEST(CommandLineBinaryTest, HelpAndVersionAnswerOnStdoutAndEndAtOnce) {
         help.out.size() - help.out.rfind("\n-noexistcheck = "),
         std::string("\n-noexistcheck = Beim Vergleich wird nicht auf Existenz geprüft\n").size());
     EXPECT_EQ(help.out.find('\r'), std::string::npos);
-    EXPECT_EQ(test::ShellOutput("ls -A " + dir.path()), "");
+    EXPECT_EQ(test::ListedNames(dir.path()), "");
 
     const test::ProcessResult later = RunQuorvexBinary({"-nolog", "--help"}, options);
     EXPECT_EQ(later.exitStatus, 2);

@@ -114,29 +114,6 @@ TEST_F(GuardsBinaryTest, TheWrittenPasswordOpensTheProgramAndNoOtherDoes) {
     wrongCase.Type("geheim\n");
     EXPECT_EQ(wrongCase.WaitForExit(), 2);
     EXPECT_NE(wrongCase.Output().find("Quorvex: Passwort nicht korrekt"), std::string::npos);
-
-    // Without a terminal nobody can answer: the prompt counts as cancelled.
-    const test::ProcessResult unattended = test::RunProcess(UnattendedRun(guarded), Options());
-    EXPECT_EQ(unattended.exitStatus, 2);
-    EXPECT_NE(unattended.err.find("Quorvex: Passwort nicht korrekt"), std::string::npos);
-}
-
-TEST_F(GuardsBinaryTest, APlainProgramAsksForNoPassword) {
-    const test::ProcessResult result = test::RunProcess(UnattendedRun(plain), Options());
-    EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.err.find("Passwort"), std::string::npos);
-}
-
-TEST_F(GuardsBinaryTest, ThePasswordToolRefusesWhatCannotWorkAndCanRemoveThePassword) {
-    EXPECT_NE(test::RunProcess({QUORVEX_PASSWORD_TOOL, guarded, ""}).exitStatus, 0);
-    EXPECT_NE(test::RunProcess({QUORVEX_PASSWORD_TOOL, guarded, std::string(57, 'x')}).exitStatus,
-              0);
-    test::WriteFile(dir / "other", "no record in here");
-    EXPECT_NE(test::RunProcess({QUORVEX_PASSWORD_TOOL, dir / "other", "pw"}).exitStatus, 0);
-
-    EXPECT_EQ(test::RunProcess({QUORVEX_PASSWORD_TOOL, "--clear", guarded}).exitStatus, 0);
-    const test::ProcessResult result = test::RunProcess(UnattendedRun(guarded), Options());
-    EXPECT_EQ(result.exitStatus, 0) << result.err;
 }
 
 }  // namespace

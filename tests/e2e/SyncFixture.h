@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/NativePath.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 #include "support/TreeCheck.h"
@@ -42,17 +43,12 @@ class SyncFixture {
     }
 
     TempDir root;
-    const std::string src = root / "src/";
-    const std::string dst = root / "dst/";
-    const std::string logs = root / "logs/";
+    const std::string src = root / Native("src/");
+    const std::string dst = root / Native("dst/");
+    const std::string logs = root / Native("logs/");
 };
 
-inline long long ModificationTime(const std::string& path) {
-    struct stat info {};
-    stat(path.c_str(), &info);
-    return static_cast<long long>(info.st_mtim.tv_sec);
-}
-
+// A path's POSIX permission bits.
 inline unsigned Permissions(const std::string& path) {
     struct stat info {};
     stat(path.c_str(), &info);

@@ -147,7 +147,7 @@ using AbortTest = test::MirrorFixture;
 
 TEST_F(AbortTest, EscapeDuringTheDeletionKeepsWhatWasNotReached) {
     BuildScene(*this);
-    test.pump.At([this](int) { return Logged("Ordner gelöscht: '" + dst + "old/'"); },
+    test.pump.At([this](int) { return Logged("Ordner gelöscht: '" + dst + test::Native("old/'")); },
                  PumpEvent::EscapeKey);
     const SyncJob& job = Job();
 
@@ -157,7 +157,7 @@ TEST_F(AbortTest, EscapeDuringTheDeletionKeepsWhatWasNotReached) {
     EXPECT_TRUE(test::PathExists(dst + "surplus.txt"));
     EXPECT_EQ(
         test::LogSection(Log(), "### LÖSCHEN:", "### KOPIEREN:"),
-        (Lines{"### LÖSCHEN:", "Ordner gelöscht: '" + dst + "old/'",
+        (Lines{"### LÖSCHEN:", "Ordner gelöscht: '" + dst + test::Native("old/'"),
                "!!! Benutzer hat Operation abgebrochen", "### LÖSCHEN (0) DAUERTE: <time>", ""}));
     EXPECT_EQ(test::LogSection(Log(), "### KOPIEREN:", "### STATISTIK:"),
               (Lines{"### KOPIEREN:", "### KOPIEREN (0) DAUERTE: <time>", ""}));

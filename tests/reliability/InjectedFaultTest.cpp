@@ -4,6 +4,7 @@
 
 #include "run/RunDriver.h"
 #include "support/FakeFileSystem.h"
+#include "support/PlatformFacts.h"
 #include "support/TempDir.h"
 #include "support/TestProgram.h"
 #include "support/TreeCheck.h"
@@ -16,8 +17,8 @@ using Tree = std::map<std::string, std::string>;
 
 constexpr DateValue kOld = 100000;
 constexpr DateValue kNew = 200000;
-const std::string kSrc = "/fake/src/";
-const std::string kDst = "/fake/dst/";
+const std::string kSrc = test::Rooted("/fake/src/");
+const std::string kDst = test::Rooted("/fake/dst/");
 const std::string kPair = kSrc + "a.txt' -> '" + kDst + "a.txt'";
 
 struct InjectedFault {

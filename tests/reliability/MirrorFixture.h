@@ -10,6 +10,7 @@
 #include "config/SyncJob.h"
 #include "program/Program.h"
 #include "reliability/TreeGuard.h"
+#include "support/NativePath.h"
 #include "support/TempDir.h"
 #include "support/TestProgram.h"
 #include "support/TreeCheck.h"
@@ -78,13 +79,30 @@ class MirrorScene {
     }
 
     TempDir dir;
-    const std::string src = dir / "src/";
-    const std::string dst = dir / "dst/";
+    const std::string src = dir / Native("src/");
+    const std::string dst = dir / Native("dst/");
     TestProgram test;
     TreeContents sourceBefore;
     TreeContents targetBefore;
 };
 
 class MirrorFixture : public ::testing::Test, public MirrorScene {};
+
+// A mirror run in window mode that shows its change list.
+class WindowedDeletionFixture : public ::testing::Test, public MirrorScene {
+  protected:
+    WindowedDeletionFixture() : MirrorScene(true) { test.display.wantChangeList = true; }
+
+    bool Row(const std::string& detail) const {
+        const std::vector<std::string>& rows = test.program.changeList;
+        return std::find(rows.begin(), rows.end(), "Job #1: Job" + detail) != rows.end();
+    }
+    long StatusTexts(const std::string& prefix) const {
+        const std::vector<std::string>& texts = test.display.statusTexts;
+        return std::count_if(texts.begin(), texts.end(), [&prefix](const std::string& text) {
+            return text.rfind(prefix, 0) == 0;
+        });
+    }
+};
 
 }  // namespace quorvex::test

@@ -11,8 +11,11 @@ using Lines = std::vector<std::string>;
 // Everything below a folder, by path relative to it: a file's content, "<folder>" for a
 // folder, "<link>" + its target for a symbolic link, "<other>" for anything else.
 using TreeContents = std::map<std::string, std::string>;
+inline constexpr const char* kFolderMark = "<folder>";
+inline constexpr const char* kLinkMark = "<link>";
 
 // Reads a whole tree without following links. Works on names longer than a path may be.
+// Paths below the folder are written with "/" on every system.
 TreeContents ReadTree(const std::string& folder);
 
 // What a run must never do, given both trees as they were before it:

@@ -8,7 +8,7 @@ namespace quorvex::test {
 
 std::string CopyQuorvexBinaryInto(const std::string& folder) {
     std::filesystem::create_directories(folder);
-    const std::string copy = folder + "quorvex";
+    const std::string copy = folder + std::filesystem::path(QUORVEX_BINARY).filename().string();
     std::filesystem::copy_file(QUORVEX_BINARY, copy,
                                std::filesystem::copy_options::overwrite_existing);
     if (ProgramHasWindowModule()) {
@@ -21,6 +21,10 @@ std::string CopyQuorvexBinaryInto(const std::string& folder) {
 
 bool ProgramHasWindowModule() {
     return !std::string(QUORVEX_WINDOW_MODULE).empty();
+}
+
+bool ProgramHasWindowHalf() {
+    return QUORVEX_WINDOW_BUILT;
 }
 
 bool WritePasswordInto(const std::string& program, const std::string& password) {

@@ -9,8 +9,10 @@ namespace quorvex::test {
 // it has one). Returns the copy's path.
 std::string CopyQuorvexBinaryInto(const std::string& folder);
 
-// False when the build links the window half into the program file.
+// False when the build links the window half into the program file, or has none.
 bool ProgramHasWindowModule();
+// False when the program was built without its window half.
+bool ProgramHasWindowHalf();
 
 // Writes a password into a program file with the project's tool; true on success.
 bool WritePasswordInto(const std::string& program, const std::string& password);

@@ -222,8 +222,10 @@ class FakeTargetRoom : public TargetRoom {
     FakeFileSystem& files_;
 };
 
+// A Windows path (C:\fake\a.txt) is kept as its POSIX twin (/fake/a.txt).
 std::string FakeFileSystem::Key(const std::string& path) {
-    std::string key = path;
+    std::string key = path.size() > 1 && path[1] == ':' ? path.substr(2) : path;
+    std::replace(key.begin(), key.end(), '\\', '/');
     while (key.size() > 1 && key.back() == '/') {
         key.pop_back();
     }

@@ -12,7 +12,8 @@ namespace quorvex::test {
 
 // An in-memory file system: folders and files with content, date and attributes, listed
 // in byte order of names. It misbehaves on request, giving the reason a real one would.
-// Paths are absolute; a folder may be named with or without its closing separator.
+// Paths are absolute, on one drive; a folder may be named with or without its closing
+// separator.
 class FakeFileSystem : public FileSystem {
   public:
     // Folders on the way are added as needed.

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,7 @@ class StartedProcess {
     TempDir scratch_;
     int timeoutSeconds_;
     pid_t pid_ = -1;
+    std::intptr_t handle_ = 0;  // the process's handle where the system gives one
 };
 
 // Runs a program to its end and collects what it printed.

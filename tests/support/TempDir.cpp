@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -64,6 +65,32 @@ void MakeFolder(const std::string& path) {
 void SetModificationTime(const std::string& path, long long utcSeconds) {
     const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(utcSeconds), 0}};
     utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
+
+long long ModificationTime(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return static_cast<long long>(info.st_mtim.tv_sec);
+}
+
+void MakeReadOnly(const std::string& path) {
+    chmod(path.c_str(), 0444);
+}
+
+void RemovePath(const std::string& path) {
+    std::filesystem::remove_all(path);
+}
+
+std::string ListedNames(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    std::string listing;
+    for (const std::string& name : names) {
+        listing += name + "\n";
+    }
+    return listing;
 }
 
 }  // namespace quorvex::test

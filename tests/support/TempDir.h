@@ -26,5 +26,12 @@ bool PathExists(const std::string& path);
 void MakeFolder(const std::string& path);
 // Sets a file's modification time to the given UTC seconds.
 void SetModificationTime(const std::string& path, long long utcSeconds);
+long long ModificationTime(const std::string& path);
+// Read-only for everyone, the owner too.
+void MakeReadOnly(const std::string& path);
+// Removes a file or a folder with everything in it.
+void RemovePath(const std::string& path);
+// The names in a folder in byte order, each followed by "\n", as "ls -A" lists them.
+std::string ListedNames(const std::string& folder);
 
 }  // namespace quorvex::test

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -96,6 +97,36 @@ void SetModificationTime(const std::string& path, long long utcSeconds) {
     time.dwHighDateTime = static_cast<DWORD>(static_cast<unsigned long long>(steps) >> 32);
     SetFileTime(file, nullptr, nullptr, &time);
     CloseHandle(file);
+}
+
+long long ModificationTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data);
+    const long long steps = (static_cast<long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                            data.ftLastWriteTime.dwLowDateTime;
+    return (steps - 116444736000000000LL) / 10000000LL;
+}
+
+void MakeReadOnly(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    SetFileAttributesW(wide.c_str(), GetFileAttributesW(wide.c_str()) | FILE_ATTRIBUTE_READONLY);
+}
+
+void RemovePath(const std::string& path) {
+    std::filesystem::remove_all(std::filesystem::path(Wide(path)));
+}
+
+std::string ListedNames(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(Wide(folder)))) {
+        names.insert(Narrow(entry.path().filename().wstring()));
+    }
+    std::string listing;
+    for (const std::string& name : names) {
+        listing += name + "\n";
+    }
+    return listing;
 }
 
 }  // namespace quorvex::test

@@ -2,22 +2,10 @@
 
 #include <regex>
 
-#include "support/Process.h"
+#include "platform/FileText.h"
 #include "support/TempDir.h"
 
 namespace quorvex::test {
-
-std::string RsyncDifferences(const std::string& source, const std::string& target, bool mirror) {
-    std::vector<std::string> command{"rsync", "-anicO"};
-    if (mirror) {
-        command.push_back("--delete");
-    }
-    command.push_back(source);
-    command.push_back(target);
-    const ProcessResult result = RunProcess(command);
-    return result.out + result.err +
-           (result.exitStatus == 0 ? "" : "rsync status " + std::to_string(result.exitStatus));
-}
 
 std::vector<std::string> MaskLines(std::vector<std::string> lines) {
     static const std::regex duration("\\d{2,}:\\d{2}:\\d{2}(\\.\\d+)?");
@@ -36,7 +24,7 @@ std::vector<std::string> MaskLines(std::vector<std::string> lines) {
 }
 
 std::vector<std::string> MaskedLogLines(const std::string& logPath) {
-    const std::string text = ReadFile(logPath);
+    const std::string text = TextOfFileBytes(ReadFile(logPath));
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -65,10 +53,6 @@ std::vector<std::string> LogSection(const std::vector<std::string>& lines, const
         }
     }
     return section;
-}
-
-std::string ShellOutput(const std::string& command) {
-    return RunProcess({"sh", "-c", command}).out;
 }
 
 }  // namespace quorvex::test

@@ -5,8 +5,10 @@
 
 namespace quorvex::test {
 
-// What an independent "rsync -anicO" (with --delete for mirrors) finds different between
-// two trees: content, file times and permissions. Empty when the target holds the source.
+// What an independent comparison finds different between two trees: content, file times and
+// permissions ("rsync -anicO", with --delete for mirrors) on POSIX; content, file times and
+// the read-only, hidden and system attributes on Windows. Empty when the target holds the
+// source (and nothing more, for mirrors).
 std::string RsyncDifferences(const std::string& source, const std::string& target,
                              bool mirror = false);
 
@@ -20,7 +22,7 @@ std::vector<std::string> MaskLines(std::vector<std::string> lines);
 std::vector<std::string> LogSection(const std::vector<std::string>& lines, const std::string& from,
                                     const std::string& to);
 
-// Runs a shell command line and returns its output.
+// Runs a shell command line and returns its output (POSIX only).
 std::string ShellOutput(const std::string& command);
 
 }  // namespace quorvex::test
