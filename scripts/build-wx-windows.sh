@@ -91,8 +91,8 @@ if [ ! -x "$wx_prefix/bin/wx-config" ]; then
         --disable-sound --disable-sockets --disable-ipv6 --disable-protocols \
         --disable-url --disable-fs_inet --disable-webrequest --disable-debugreport \
         --disable-help --disable-htmlhelp --disable-printarch \
-        --disable-postscript --disable-richtooltip --disable-grid --disable-calendar \
-        --disable-dataviewctrl --disable-animatectrl \
+        --disable-postscript --disable-richtooltip --disable-grid \
+        --disable-animatectrl \
         --disable-addremovectrl --disable-webviewie --disable-webviewedge \
         --disable-gif --disable-pcx --disable-iff --disable-pnm --disable-tga \
         --disable-mdi --disable-mdidoc --disable-docview --disable-splash \
