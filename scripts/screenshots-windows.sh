@@ -40,25 +40,24 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     (cd "$1/program" && wine quorvex.exe >/dev/null 2>&1 &)
     window=""
     for _ in $(seq 60); do
-        window=$(xdotool search --onlyvisible --name "^Quorvex" 2>/dev/null | head -1)
+        window=$(xdotool search --onlyvisible --name "^Quorvex v" 2>/dev/null | head -1)
         [ -n "$window" ] && break
         sleep 1
     done
     [ -n "$window" ] || exit 1
     sleep 2
+    # The frame twm draws around the window, title bar included.
     frame=$(xwininfo -id "$window" -tree | sed -n "s/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p")
     shoot() {
         eval "$(xdotool getwindowgeometry --shell "$frame")"
-        import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$3/$1"
+        import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$4/windows-$1.png"
     }
-    shoot windows-1-jobs.png "" "$4"
-    xdotool mousemove --window "$window" 30 82 click 1
-    for name in optionen expertenmodus statistik info; do
-        xdotool key Right
-        sleep 1
-        case $name in
-        optionen) number=2 ;; expertenmodus) number=3 ;; statistik) number=4 ;; info) number=5 ;;
-        esac
-        shoot "windows-$number-$name.png" "" "$4"
-    done' sh "$scratch" "$scratch/twmrc" "" "$here/docs/screenshots"
+    shoot 1-jobs "$@"
+    # The tabs lie at fixed places in the frame: click each and photograph its page.
+    for tab in 99:2-optionen 188:3-expertenmodus 274:4-statistik 344:5-info; do
+        eval "$(xdotool getwindowgeometry --shell "$frame")"
+        xdotool mousemove $((X + ${tab%%:*})) $((Y + 108)) click 1
+        sleep 1.5
+        shoot "${tab#*:}" "$@"
+    done' sh "$scratch" "$scratch/twmrc" "$here/docs/screenshots"
 ls "$here"/docs/screenshots/windows-*.png
