@@ -55,7 +55,7 @@ cp "$build/quorvex.exe" "$scratch/program/"
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
     wine "$1/quorvex.exe" >"$1/window.out" 2>&1 &
     for _ in $(seq 60); do
-        if xdotool search --name "^Quorvex" >/dev/null 2>&1; then
+        if xdotool search --name "^Quorvex v" >/dev/null 2>&1; then
             exit 0
         fi
         sleep 1
