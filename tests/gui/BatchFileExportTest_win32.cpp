@@ -9,6 +9,7 @@ namespace {
 TEST_F(GuiTest, TheExportWritesABatchFileForCmd) {
     program.settings.ProgramFolder = "C:\\Programme\\Quorvex\\";
     program.settings.ProgramFile = "quorvex.exe";
+    program.settings.LogfileDir = "C:\\Logs\\";
     SyncJob& books = AddJob(
         "b\xC3\xBC"
         "cher",
@@ -38,7 +39,8 @@ TEST_F(GuiTest, TheExportWritesABatchFileForCmd) {
               "@REM Batch-File, generiert von Quorvex v2.5, Quorvex-Team - "
               "https://www.quorvex.invalid\r\n\r\n"
               "@\"C:\\Programme\\Quorvex\\quorvex.exe\" -s \"C:\\B\xFC"
-              "cher 100%%\\\" -d \"D:\\Sicherung \x80\\\" -start -nowin\r\n");
+              "cher 100%%\\\" -d \"D:\\Sicherung \x80\\\" -start -nowin -nolog -logdir "
+              "\"C:\\Logs\\\"\r\n");
 }
 
 }  // namespace
