@@ -1,6 +1,7 @@
 #include "app/WindowFront.h"
 #include "app/window/Toolkit.h"
 #include "app/window/WindowedProgram.h"
+#include "platform/Console.h"
 #include "ui/wx/WxUserDialogs.h"
 
 namespace quorvex {
@@ -20,6 +21,7 @@ class ToolkitWindowFront : public WindowFront {
     }
     UserDialogs& Dialogs() override { return dialogs_; }
     int RunInWindow(Program& program, const std::string& configPath) override {
+        ReleaseOwnConsole();
         return quorvex::RunInWindow(program, dialogs_, configPath, DefaultWindowServices());
     }
 
