@@ -38,8 +38,11 @@ build="$here/build-win64-window"
 echo "Built in $(seconds "$step") s"
 
 step=$(date +%s)
+# The prefix's services start before the tests, under a lasting server: started by the
+# first test instead, they would keep its output pipe open and ctest would wait forever.
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
     wineserver -p
+    wineboot </dev/null >/dev/null 2>&1
     status=0
     (cd "$1" && ctest -L gui --output-on-failure) || status=$?
     wineserver -k
