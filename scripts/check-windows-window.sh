@@ -9,19 +9,8 @@ started=$(date +%s)
 "$here/scripts/ensure-packages.sh" g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev \
     xdotool imagemagick
 
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-windows-window-XXXXXX")
-export WINEPREFIX="$scratch/wine" WINEDEBUG=-all WINEARCH=win64
-# No Mono or Gecko installer dialogs on the prefix's first start: the programs need neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() {
-    echo "check-windows-window: $*" >&2
-    exit 1
-}
+check_name=check-windows-window
+. "$here/scripts/wine-scratch.sh"
 seconds() { echo $(($(date +%s) - $1)); }
 
 step=$(date +%s)

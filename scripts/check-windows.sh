@@ -18,19 +18,8 @@ esac
 "$here/scripts/ensure-packages.sh" g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
     googletest wine wine64
 
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-windows-XXXXXX")
-export WINEPREFIX="$scratch/wine" WINEDEBUG=-all WINEARCH=win64
-# No Mono or Gecko installer dialogs on the prefix's first start: the programs need neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() {
-    echo "check-windows: $*" >&2
-    exit 1
-}
+check_name=check-windows
+. "$here/scripts/wine-scratch.sh"
 
 # 32-bit programs run in the 64-bit prefix once wine32 is there; Debian has it only for i386.
 ensure_wine32() {

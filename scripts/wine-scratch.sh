@@ -1,0 +1,16 @@
+# Sourced by the Windows checks, with check_name set: a scratch folder holding a fresh Wine
+# prefix of the check's own, removed with the prefix's server on exit, and fail(), which
+# names the check.
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-$check_name-XXXXXX")
+export WINEPREFIX="$scratch/wine" WINEDEBUG=-all WINEARCH=win64
+# No Mono or Gecko installer dialogs on the prefix's first start: the programs need neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+    echo "$check_name: $*" >&2
+    exit 1
+}
