@@ -21,7 +21,7 @@ class QuorvexApp : public wxApp {
 // the user starts from here later get the environment as it was.
 class NoOpenGLWhileStarting {
   public:
-    NoOpenGLWhileStarting() : hadValue_(wxGetEnv(kName, &value_)) {
+    NoOpenGLWhileStarting() : hadValue_(wxGetEnv(kName, nullptr)) {
         if (!hadValue_) {
             wxSetEnv(kName, "disable");
         }
@@ -36,7 +36,6 @@ class NoOpenGLWhileStarting {
 
   private:
     static constexpr const char* kName = "GDK_GL";
-    wxString value_;
     bool hadValue_;
 };
 
