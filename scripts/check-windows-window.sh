@@ -7,7 +7,7 @@ set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 started=$(date +%s)
 "$here/scripts/ensure-packages.sh" g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev \
-    xdotool imagemagick
+    xdotool imagemagick trayer
 
 check_name=check-windows-window
 . "$here/scripts/wine-scratch.sh"
@@ -55,4 +55,39 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
     exit 1' sh "$scratch/program" || fail "quorvex.exe showed no window under Wine:
 $(cat "$scratch/program/window.out")"
 echo "quorvex.exe opened its window under Wine"
+
+# The tray icon: with -systray a run hides the window and shows the icon, which docks into
+# the display's notification area (a small tray host stands in for the desktop's); a left
+# click on it brings the window back while the run goes on. Enough files that the run lasts.
+step=$(date +%s)
+mkdir -p "$scratch/tray/source" "$scratch/tray/target"
+seq 5000 | split -l 1 -a 4 - "$scratch/tray/source/f"
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    windows() { echo "Z:$1" | tr / "\\\\"; }
+    shown() { xdotool search --onlyvisible --name "^Quorvex v" >/dev/null 2>&1; }
+    trayer --edge top --align left --widthtype request --height 40 --SetDockType false \
+        --expand false >/dev/null 2>&1 &
+    wine "$1/quorvex.exe" -s "$(windows "$2/source")" -d "$(windows "$2/target")" -start \
+        -systray -exit -nostats >"$2/tray.out" 2>&1 &
+    icon=""
+    for _ in $(seq 120); do
+        sleep 0.5
+        panel=$(xdotool search --name "^panel\$" 2>/dev/null | head -1)
+        icon=$(xwininfo -tree -id "$panel" 2>/dev/null | sed -n "s/^ *\(0x[0-9a-f]*\) .*explorer.exe.*/\1/p")
+        if [ -n "$icon" ] && ! shown && [ -n "$(ls "$2/target")" ]; then
+            break
+        fi
+        icon=""
+    done
+    [ -n "$icon" ] || { echo "no tray icon docked while the window was hidden"; exit 1; }
+    xdotool mousemove --window "$icon" 8 8 click 1
+    for _ in $(seq 40); do
+        sleep 0.5
+        shown && exit 0
+    done
+    echo "a left click on the tray icon did not show the window"
+    exit 1' sh "$scratch/program" "$scratch/tray" >"$scratch/tray.log" 2>&1 ||
+    fail "$(cat "$scratch/tray.log")"
+wineserver -k 2>/dev/null || true
+echo "The tray icon docked and brought the window back under Wine in $(seconds "$step") s"
 echo "The Windows window check took $(seconds "$started") s"
