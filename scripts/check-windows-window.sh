@@ -1,29 +1,42 @@
 #!/bin/sh
-# Builds wxWidgets for 64-bit Windows through its cache (cold on a fresh machine), cross-builds
-# the Windows program with its window and the window suite, runs the suite under Wine on a
-# virtual display, then starts the built quorvex.exe and waits for its main window.
-# Arguments go to cmake (for example -DCMAKE_CXX_COMPILER_LAUNCHER=ccache).
+# Builds wxWidgets for Windows through its cache (cold on a fresh machine), cross-builds the
+# Windows program with its window and the window suite, runs the suite under Wine on a
+# virtual display, then starts the built quorvex.exe and waits for its main window. The first
+# argument picks the target: 64 (the default, as in CI) or 32 (checked before a release).
+# Further arguments go to cmake (for example -DCMAKE_CXX_COMPILER_LAUNCHER=ccache).
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 started=$(date +%s)
-"$here/scripts/ensure-packages.sh" g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev \
-    xdotool imagemagick trayer
+bits=64
+case "$1" in
+64 | 32)
+    bits=$1
+    shift
+    ;;
+esac
+compiler=g++-mingw-w64-x86-64-posix
+[ "$bits" = 32 ] && compiler=g++-mingw-w64-i686-posix
+"$here/scripts/ensure-packages.sh" $compiler googletest wine wine64 dpkg-dev xdotool \
+    imagemagick trayer
 
 check_name=check-windows-window
 . "$here/scripts/wine-scratch.sh"
+if [ "$bits" = 32 ]; then
+    ensure_wine32 || fail "wine32 could not be installed for the 32-bit program"
+fi
 seconds() { echo $(($(date +%s) - $1)); }
 
 step=$(date +%s)
-"$here/scripts/build-wx-windows.sh" 64 >/dev/null || fail "wxWidgets did not build"
+"$here/scripts/build-wx-windows.sh" "$bits" >/dev/null || fail "wxWidgets did not build"
 echo "wxWidgets ready after $(seconds "$step") s"
 
 xvfb-run -a wineboot -i >/dev/null 2>&1 || fail "Wine could not create its prefix"
 
 # The test discovery runs the suite under Wine while building, so the prefix comes first.
 step=$(date +%s)
-QUORVEX_TARGETS="quorvex gui_tests" "$here/scripts/build-windows.sh" --window 64 "$@" ||
+QUORVEX_TARGETS="quorvex gui_tests" "$here/scripts/build-windows.sh" --window "$bits" "$@" ||
     fail "the program with its window did not build"
-build="$here/build-win64-window"
+build="$here/build-win$bits-window"
 echo "Built in $(seconds "$step") s"
 
 step=$(date +%s)

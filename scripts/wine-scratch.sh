@@ -14,3 +14,13 @@ fail() {
     echo "$check_name: $*" >&2
     exit 1
 }
+
+# 32-bit programs run in the 64-bit prefix once wine32 is there; Debian has it only for i386.
+ensure_wine32() {
+    dpkg -s wine32:i386 >/dev/null 2>&1 && return 0
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installing wine32 for the i386 architecture"
+    $sudo dpkg --add-architecture i386 && $sudo apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq wine32:i386
+}
