@@ -66,6 +66,10 @@ size96=$(main_window_size) || fail "quorvex.exe showed no window under Wine:
 $(cat "$scratch/program/window.out")"
 echo "quorvex.exe opened its window under Wine, ${size96% *}x${size96#* } pixels at 96 DPI"
 
+# Wine hands the screen's DPI to every program alike; Windows only to one whose manifest
+# asks for it, and stretches the others' windows blurred.
+grep -aq "<dpiAware[^>]*>true</dpiAware>" "$build/quorvex.exe" ||
+    fail "quorvex.exe declares no DPI awareness in its manifest"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 ||
     fail "Wine did not take the screen's DPI"
 wineserver -k 2>/dev/null || true
