@@ -2,7 +2,7 @@
 # Builds wxWidgets for 64-bit Windows through its cache (cold on a fresh machine), cross-builds
 # the Windows program with its window and the window suite, runs the suite under Wine on a
 # virtual display, then starts the built quorvex.exe and waits for its main window, at 96 DPI
-# and at 144 DPI, where the window must be half as large again.
+# and at 144 DPI, where the window must be half as large again and its layout tests pass.
 # Arguments go to cmake (for example -DCMAKE_CXX_COMPILER_LAUNCHER=ccache).
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -85,4 +85,13 @@ about_half_again "${size96% *}" "${size144% *}" &&
     fail "at 144 DPI the main window is ${size144% *}x${size144#* } pixels, not about 1.5 times \
 its ${size96% *}x${size96#* } at 96 DPI: the layout does not scale with the screen"
 echo "At 144 DPI the main window is ${size144% *}x${size144#* } pixels"
+# The layout inside it scales as well: the layout tests once more, at 144 DPI.
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    wine "$1/tests/gui_tests.exe" --gtest_filter="MainWindowLayoutTest.*" >"$2/layout.out" 2>&1
+    status=$?
+    wineserver -k
+    exit $status' sh "$build" "$scratch" ||
+    fail "the main window's layout does not scale at 144 DPI:
+$(grep -A 6 Failure "$scratch/layout.out")"
+echo "The main window's layout tests passed at 144 DPI"
 echo "The Windows window check took $(seconds "$started") s"
