@@ -1,6 +1,7 @@
 #!/bin/sh
 # Photographs the Windows program's main window with its five pages under Wine into
-# docs/screenshots/windows-*.png, from a virtual display with twm drawing the title bar.
+# docs/screenshots/windows-*.png, from a virtual display with twm drawing the title bar, and
+# the main window once more on a screen at 150 %.
 # Needs the window build (scripts/build-windows.sh --window 64), Wine, twm, xdotool and
 # ImageMagick's "import".
 set -e
@@ -34,30 +35,42 @@ job() {
 printf '%s\n' 'RandomPlacement' 'UsePPosition "on"' 'NoGrabServer' 'BorderWidth 1' \
     >"$scratch/twmrc"
 mkdir -p "$here/docs/screenshots"
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-    twm -f "$2" >/dev/null 2>&1 &
-    sleep 1
-    (cd "$1/program" && wine quorvex.exe >/dev/null 2>&1 &)
-    window=""
-    for _ in $(seq 60); do
-        window=$(xdotool search --onlyvisible --name "^Quorvex v" 2>/dev/null | head -1)
-        [ -n "$window" ] && break
+# Starts the program on a virtual display of the given size, photographs its main window as
+# windows-<name>.png, then clicks the given tabs ("x:name", x in the frame) and photographs
+# each page.
+photograph() {
+    xvfb-run -a -s "-screen 0 $1x24" sh -c '
+        twm -f "$2" >/dev/null 2>&1 &
         sleep 1
-    done
-    [ -n "$window" ] || exit 1
-    sleep 2
-    # The frame twm draws around the window, title bar included.
-    frame=$(xwininfo -id "$window" -tree | sed -n "s/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p")
-    shoot() {
-        eval "$(xdotool getwindowgeometry --shell "$frame")"
-        import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$4/windows-$1.png"
-    }
-    shoot 1-jobs "$@"
-    # The tabs lie at fixed places in the frame: click each and photograph its page.
-    for tab in 99:2-optionen 188:3-expertenmodus 274:4-statistik 344:5-info; do
-        eval "$(xdotool getwindowgeometry --shell "$frame")"
-        xdotool mousemove $((X + ${tab%%:*})) $((Y + 108)) click 1
-        sleep 1.5
-        shoot "${tab#*:}" "$@"
-    done' sh "$scratch" "$scratch/twmrc" "$here/docs/screenshots"
+        (cd "$1/program" && wine quorvex.exe >/dev/null 2>&1 &)
+        window=""
+        for _ in $(seq 60); do
+            window=$(xdotool search --onlyvisible --name "^Quorvex v" 2>/dev/null | head -1)
+            [ -n "$window" ] && break
+            sleep 1
+        done
+        [ -n "$window" ] || exit 1
+        sleep 2
+        # The frame twm draws around the window, title bar included.
+        frame=$(xwininfo -id "$window" -tree |
+            sed -n "s/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p")
+        shoot() {
+            eval "$(xdotool getwindowgeometry --shell "$frame")"
+            import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$4/windows-$1.png"
+        }
+        shoot "$4" "$@"
+        for tab in $5; do
+            eval "$(xdotool getwindowgeometry --shell "$frame")"
+            xdotool mousemove $((X + ${tab%%:*})) $((Y + 108)) click 1
+            sleep 1.5
+            shoot "${tab#*:}" "$@"
+        done
+        wineserver -k' sh "$scratch" "$scratch/twmrc" "$here/docs/screenshots" "$2" "$3"
+}
+# The tabs lie at fixed places in the frame.
+photograph 1024x768 1-jobs "99:2-optionen 188:3-expertenmodus 274:4-statistik 344:5-info"
+# The same window on a screen at 150 % (144 DPI), its layout scaled.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -w
+photograph 1280x1024 6-dpi150 ""
 ls "$here"/docs/screenshots/windows-*.png

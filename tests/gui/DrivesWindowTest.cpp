@@ -76,7 +76,7 @@ TEST_F(DrivesWindowTest, ListsTheTableTicksTheGivenDrivesAndUbernehmenStoresTheC
     std::vector<bool> afterCommaTick;
     Choose("/mnt/nas,/MEDIA/CD,/gone", [&](DrivesWindow& window) {
         title = Text(window.GetTitle());
-        size = window.GetClientSize();
+        size = window.ToDIP(window.GetClientSize());
         wxListCtrl* list = window.List();
         for (int column = 0; column < list->GetColumnCount(); ++column) {
             wxListItem item;

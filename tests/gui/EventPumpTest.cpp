@@ -160,7 +160,7 @@ TEST_F(EventPumpTest, ThePauseWindowCountsTheSecondsUntilFortsetzen) {
         ASSERT_TRUE(find());
         clock.push_back(Text(pause->Clock()->GetLabel()));
         title = Text(pause->GetTitle());
-        clientSize = pause->GetClientSize();
+        clientSize = pause->ToDIP(pause->GetClientSize());
         position = pause->GetPosition();
         runButtonsEnabled =
             Window().RunButton()->IsEnabled() || Window().PreviewButton()->IsEnabled();
@@ -186,12 +186,12 @@ TEST_F(EventPumpTest, ThePauseWindowCountsTheSecondsUntilFortsetzen) {
     int titleWidth = 0;
     Window().GetTextExtent(wxString::FromUTF8(title), &titleWidth, nullptr, nullptr, nullptr,
                            &titleFont);
-    EXPECT_LE(titleWidth + 2 * 24, 120);
+    EXPECT_LE(Window().ToDIP(titleWidth) + 2 * 24, 120);
     EXPECT_EQ(clientSize, wxSize(120, 60));
     const wxPoint corner = Window().GetPosition();
-    EXPECT_EQ(position.x, corner.x + (400 - 120) / 2);
+    EXPECT_EQ(position.x, corner.x + Window().FromDIP(400 - 120) / 2);
     // Without a window manager the toolkit allows for a title bar it guesses.
-    EXPECT_NEAR(position.y, corner.y + 570 / 2, 30);
+    EXPECT_NEAR(position.y, corner.y + Window().FromDIP(570) / 2, 30);
     EXPECT_FALSE(runButtonsEnabled);
     EXPECT_FALSE(tipsWhilePaused);
     EXPECT_TRUE(Window().RunButton()->IsEnabled());

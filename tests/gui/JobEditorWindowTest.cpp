@@ -49,7 +49,7 @@ TEST_F(JobEditorWindowTest, TheWindowShowsTheJobsValuesInItsControls) {
     Edit([&](JobEditorWindow& editor) {
         before = Job();
         EXPECT_EQ(Text(editor.GetTitle()), "Job 1 ändern");
-        EXPECT_EQ(editor.GetClientSize(), wxSize(600, 520));
+        EXPECT_EQ(editor.ToDIP(editor.GetClientSize()), wxSize(600, 520));
         const wxRect screen = wxDisplay(0u).GetGeometry();
         const wxPoint middle = editor.GetScreenRect().GetPosition() + editor.GetSize() / 2;
         EXPECT_NEAR(middle.x, screen.x + screen.width / 2, 2);

@@ -14,47 +14,49 @@ std::string Text(const wxString& text) {
 
 class MainWindowLayoutTest : public GuiTest {
   protected:
-    // Clicks the middle of the last tab's label as the tabs' current font measures it.
+    // Clicks the middle of the last tab's label as the tabs' current font measures it, in
+    // the pixels of the screen.
     void ClickLastTab(TabbedPages& pages) {
         const wxString labels[] = {"1. Jobs", "2. Optionen", "3. Expertenmodus", "4. Statistik",
                                    ToWx("- Info über -")};
         wxClientDC dc(&pages);
         dc.SetFont(pages.GetFont());
-        const int padding = 2 * 8;
-        int x = 2;
+        const int padding = 2 * pages.FromDIP(8);
+        int x = pages.FromDIP(2);
         for (int index = 0; index < 4; ++index) {
             x += dc.GetTextExtent(labels[index]).x + padding;
         }
         wxMouseEvent click(wxEVT_LEFT_DOWN);
         click.SetPosition(wxPoint(x + (dc.GetTextExtent(labels[4]).x + padding) / 2,
-                                  TabbedPages::kTabHeight / 2));
+                                  pages.FromDIP(TabbedPages::kTabHeight) / 2));
         click.SetEventObject(&pages);
         pages.GetEventHandler()->ProcessEvent(click);
     }
 };
 
+// The layout is given for a screen at 96 DPI and scales with the screen's DPI.
 TEST_F(MainWindowLayoutTest, TheWindowHasItsTitleSizePlaceAndFiveStatusFields) {
     OpenWindow();
     MainWindow& window = Window();
     EXPECT_EQ(Text(window.GetTitle()), "Quorvex v2.5");
     EXPECT_TRUE(window.IsShown());
     wxStatusBar* bar = window.GetStatusBar();
-    EXPECT_EQ(window.GetClientSize().x, 400);
-    EXPECT_EQ(window.GetClientSize().y + bar->GetSize().y, 570);
+    EXPECT_EQ(window.GetClientSize().x, window.FromDIP(400));
+    EXPECT_EQ(window.GetClientSize().y + bar->GetSize().y, window.FromDIP(570));
     EXPECT_FALSE(window.HasFlag(wxRESIZE_BORDER));
     const int screenWidth = wxSystemSettings::GetMetric(wxSYS_SCREEN_X);
-    EXPECT_EQ(window.GetPosition().x, (screenWidth - 800) / 2);
+    EXPECT_EQ(window.GetPosition().x, (screenWidth - window.FromDIP(800)) / 2);
 
     ASSERT_EQ(bar->GetFieldsCount(), 5);
     const int widths[] = {230, 170, 133, 133, 134};
     for (int field = 0; field < 5; ++field) {
-        EXPECT_EQ(bar->GetStatusWidth(field), widths[field]);
+        EXPECT_EQ(bar->GetStatusWidth(field), window.FromDIP(widths[field]));
     }
     EXPECT_NE(Text(bar->GetStatusText(1)).find("Quorvex-Team"), std::string::npos);
     EXPECT_EQ(Text(bar->GetStatusText(3)), "forum.quorvex.invalid");
 
-    EXPECT_EQ(window.Logo()->Bitmap().GetSize(), wxSize(380, 55));
-    EXPECT_EQ(window.Logo()->GetPosition(), wxPoint(10, 5));
+    EXPECT_EQ(window.Logo()->Bitmap().GetSize(), window.FromDIP(wxSize(380, 55)));
+    EXPECT_EQ(window.Logo()->GetPosition(), window.FromDIP(wxPoint(10, 5)));
     EXPECT_EQ(window.GetFont().GetPointSize(), 8);
     EXPECT_EQ(window.RunButton()->GetFont().GetPointSize(), 9);
     EXPECT_EQ(window.RunButton()->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
@@ -70,7 +72,8 @@ TEST_F(MainWindowLayoutTest, ButtonsAndPagesCarryTheirLabelsIdsAndTooltips) {
     EXPECT_EQ(Text(window.PreviewButton()->GetLabel()), "Vorschau");
     EXPECT_EQ(Text(window.BatchButton()->GetLabel()), "Batchfile anlegen");
     EXPECT_EQ(Text(window.MoreButton()->GetLabel()), "Mehr >>");
-    EXPECT_EQ(window.RunButton()->GetRect(), wxRect(10, 510, 100, 30));
+    EXPECT_EQ(window.RunButton()->GetRect(),
+              wxRect(window.FromDIP(wxPoint(10, 510)), window.FromDIP(wxSize(100, 30))));
     EXPECT_EQ(Text(window.RunButton()->GetToolTipText()), "Starten Sie hier die Syncronisation!");
     EXPECT_EQ(Text(window.Jobs().DeleteButton()->GetToolTipText()),
               "Syncronisations-Job entfernen. Gedrückte SHIFT-Taste löscht komplete Liste");
@@ -80,8 +83,8 @@ TEST_F(MainWindowLayoutTest, ButtonsAndPagesCarryTheirLabelsIdsAndTooltips) {
     EXPECT_EQ(window.Pages().PageCount(), 5);
     EXPECT_EQ(window.Pages().GetSelection(), kJobsPageIndex);
     EXPECT_EQ(window.Jobs().List()->GetColumnCount(), 2);
-    EXPECT_EQ(window.Jobs().List()->GetColumnWidth(0), 220);
-    EXPECT_EQ(window.Jobs().List()->GetColumnWidth(1), 115);
+    EXPECT_EQ(window.Jobs().List()->GetColumnWidth(0), window.FromDIP(220));
+    EXPECT_EQ(window.Jobs().List()->GetColumnWidth(1), window.FromDIP(115));
     EXPECT_EQ(Text(window.Info().Text()->GetValue().Left(14)), "\nQuorvex v2.5\n");
 }
 

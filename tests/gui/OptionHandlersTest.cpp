@@ -187,14 +187,14 @@ TEST_F(OptionHandlersTest, MoreWidensTheWindowAndAsksForTheChangeList) {
     press.SetEventObject(more);
     more->GetEventHandler()->ProcessEvent(press);
     Settle();
-    EXPECT_EQ(Window().GetClientSize().x, 800);
+    EXPECT_EQ(Window().GetClientSize().x, Window().FromDIP(800));
     EXPECT_EQ(Text(more->GetLabel()), "<< Mehr");
     EXPECT_TRUE(session->Display().ChangeListWanted());
     EXPECT_NE(DebugLog().find("Button: MEHR>>"), std::string::npos);
     more->SetValue(false);
     more->GetEventHandler()->ProcessEvent(press);
     Settle();
-    EXPECT_EQ(Window().GetClientSize().x, 400);
+    EXPECT_EQ(Window().GetClientSize().x, Window().FromDIP(400));
     EXPECT_EQ(Text(more->GetLabel()), "Mehr >>");
 }
 

@@ -43,7 +43,7 @@ TEST_F(StatisticsWindowTest, ShowsTheTotalsAndOpensTheLogUntilSchliessen) {
     int width = 0;
     Show(false, [&](StatisticsWindow& window) {
         title = Text(window.GetTitle());
-        width = window.GetClientSize().x;
+        width = window.ToDIP(window.GetClientSize().x);
         for (long row = 0; row < window.Table()->GetItemCount(); ++row) {
             labels.push_back(Text(window.Table()->GetItemText(row, 0)));
             values.push_back(Text(window.Table()->GetItemText(row, 1)));

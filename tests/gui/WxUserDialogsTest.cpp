@@ -44,7 +44,7 @@ TEST_F(WxUserDialogsTest, TheInputWindowTakesTheTypedTextOnEnterAndNothingOnEsca
         wxDialog* dialog = OpenDialog();
         ASSERT_NE(dialog, nullptr);
         title = std::string(dialog->GetTitle().utf8_str());
-        size = dialog->GetClientSize();
+        size = dialog->ToDIP(dialog->GetClientSize());
         wxTextCtrl* field = FieldOf(dialog);
         ASSERT_NE(field, nullptr);
         EXPECT_EQ(std::string(field->GetValue().utf8_str()), "Source_1");

@@ -12,9 +12,10 @@ namespace quorvex {
 
 ChangeTreeView::ChangeTreeView(wxWindow* parent, const wxPoint& framePosition,
                                const wxSize& frameSize) {
-    new wxStaticBox(parent, wxID_ANY, ToWx("Änderungen"), framePosition, frameSize);
-    tree_ = new wxTreeCtrl(parent, wxID_ANY, framePosition + wxPoint(10, 20),
-                           wxSize(frameSize.x - 20, frameSize.y - 30),
+    new wxStaticBox(parent, wxID_ANY, ToWx("Änderungen"), parent->FromDIP(framePosition),
+                    parent->FromDIP(frameSize));
+    tree_ = new wxTreeCtrl(parent, wxID_ANY, parent->FromDIP(framePosition + wxPoint(10, 20)),
+                           parent->FromDIP(wxSize(frameSize.x - 20, frameSize.y - 30)),
                            wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_LINES_AT_ROOT);
     // A tree drawn by wx keeps its own default font when told about the font it already
     // inherited, so it is told about a different one first.

@@ -9,6 +9,7 @@ namespace quorvex {
 // The tree of changes in the widened window: jobs, reasons below them, files below those.
 class ChangeTreeView {
   public:
+    // Position and size in design pixels.
     ChangeTreeView(wxWindow* parent, const wxPoint& framePosition, const wxSize& frameSize);
 
     void Clear();

@@ -4,10 +4,26 @@
 
 namespace quorvex {
 
-ClickableImage::ClickableImage(wxWindow* parent, const wxPoint& position, const wxBitmap& bitmap)
-    : wxWindow(parent, wxID_ANY, position, bitmap.IsOk() ? bitmap.GetSize() : wxSize(1, 1),
-               wxBORDER_NONE),
-      bitmap_(bitmap) {
+namespace {
+
+// Scaled once here, smoothly, rather than stretched at every paint.
+wxBitmap ForScreen(const wxWindow* parent, const wxImage& image) {
+    if (!image.IsOk()) {
+        return wxBitmap();
+    }
+    const wxSize size = parent->FromDIP(image.GetSize());
+    if (size == image.GetSize()) {
+        return wxBitmap(image);
+    }
+    return wxBitmap(image.Scale(size.x, size.y, wxIMAGE_QUALITY_HIGH));
+}
+
+}  // namespace
+
+ClickableImage::ClickableImage(wxWindow* parent, const wxPoint& position, const wxImage& image)
+    : wxWindow(parent, wxID_ANY, parent->FromDIP(position),
+               parent->FromDIP(image.IsOk() ? image.GetSize() : wxSize(1, 1)), wxBORDER_NONE),
+      bitmap_(ForScreen(parent, image)) {
     SetCursor(wxCursor(wxCURSOR_HAND));
     Bind(wxEVT_PAINT, &ClickableImage::OnPaint, this);
     Bind(wxEVT_LEFT_UP, [this](wxMouseEvent&) {

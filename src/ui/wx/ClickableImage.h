@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/bitmap.h>
+#include <wx/image.h>
 #include <wx/window.h>
 
 #include <functional>
@@ -11,7 +12,8 @@ namespace quorvex {
 // image control receives no mouse events on every platform.
 class ClickableImage : public wxWindow {
   public:
-    ClickableImage(wxWindow* parent, const wxPoint& position, const wxBitmap& bitmap);
+    // The position in design pixels; the picture is scaled to the screen as the layout is.
+    ClickableImage(wxWindow* parent, const wxPoint& position, const wxImage& image);
 
     void OnClick(std::function<void()> action) { action_ = std::move(action); }
     const wxBitmap& Bitmap() const { return bitmap_; }

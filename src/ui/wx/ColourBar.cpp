@@ -9,7 +9,8 @@ namespace quorvex {
 
 ColourBar::ColourBar(wxWindow* parent, const wxPoint& position, const wxSize& size,
                      const wxColour& fill)
-    : wxWindow(parent, wxID_ANY, position, size, wxBORDER_NONE), fill_(fill) {
+    : wxWindow(parent, wxID_ANY, parent->FromDIP(position), parent->FromDIP(size), wxBORDER_NONE),
+      fill_(fill) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_PAINT, &ColourBar::OnPaint, this);
 }
@@ -28,12 +29,13 @@ void ColourBar::OnPaint(wxPaintEvent&) {
     dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
     dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW)));
     dc.DrawRectangle(0, 0, size.x, size.y);
-    const int inner = size.x - 4;
+    const int gap = FromDIP(2);
+    const int inner = size.x - 2 * gap;
     const int filled = inner * percent_ / 100;
     if (filled > 0) {
         dc.SetPen(*wxTRANSPARENT_PEN);
         dc.SetBrush(wxBrush(fill_));
-        dc.DrawRectangle(2, 2, filled, size.y - 4);
+        dc.DrawRectangle(gap, gap, filled, size.y - 2 * gap);
     }
 }
 

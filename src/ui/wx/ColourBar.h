@@ -7,6 +7,7 @@ namespace quorvex {
 // A smooth progress bar in a colour of its own, 0 to 100 percent.
 class ColourBar : public wxWindow {
   public:
+    // Position and size in design pixels.
     ColourBar(wxWindow* parent, const wxPoint& position, const wxSize& size, const wxColour& fill);
 
     void SetPercent(int percent);

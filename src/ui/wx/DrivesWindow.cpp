@@ -27,7 +27,7 @@ DrivesWindow::DrivesWindow(const std::string& incoming, const wxFont& font) : ch
                 wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX, kWindowName)) {
         return;
     }
-    SetClientSize(kWidth, kHeight);
+    SetClientSize(FromDIP(wxSize(kWidth, kHeight)));
     SetFont(font);
     BuildList();
     BuildButtons();
@@ -41,11 +41,13 @@ DrivesWindow::DrivesWindow(const std::string& incoming, const wxFont& font) : ch
 }
 
 void DrivesWindow::BuildList() {
-    list_ = new wxListCtrl(this, wxID_ANY, wxPoint(10, 10), wxSize(kWidth - 20, kHeight - 50),
+    list_ = new wxListCtrl(this, wxID_ANY, FromDIP(wxPoint(10, 10)),
+                           FromDIP(wxSize(kWidth - 20, kHeight - 50)),
                            wxLC_REPORT | wxLC_HRULES | wxLC_VRULES | wxLC_SINGLE_SEL);
     list_->EnableCheckBoxes();
     for (int column = 0; column < 5; ++column) {
-        list_->AppendColumn(ToWx(kColumnTitles[column]), wxLIST_FORMAT_LEFT, kColumnWidths[column]);
+        list_->AppendColumn(ToWx(kColumnTitles[column]), wxLIST_FORMAT_LEFT,
+                            FromDIP(kColumnWidths[column]));
     }
     list_->Bind(wxEVT_LIST_ITEM_CHECKED,
                 [this](wxListEvent& event) { OnRowChecked(event.GetIndex()); });
@@ -64,15 +66,16 @@ void DrivesWindow::BuildButtons() {
     local_ = AddRuleButton("Lokale", 130, 50, &DriveChoice::TickLocal);
     hardDisks_ = AddRuleButton("Festplatten", 190, 60, &DriveChoice::TickHardDisks);
     network_ = AddRuleButton("Netzwerk", 260, 60, &DriveChoice::TickNetwork);
-    accept_ = new wxButton(this, wxID_ANY, ToWx("Übernehmen"), wxPoint(kWidth - 160, kButtonTop),
-                           wxSize(150, kButtonHeight), wxBORDER_NONE);
+    accept_ =
+        new wxButton(this, wxID_ANY, ToWx("Übernehmen"), FromDIP(wxPoint(kWidth - 160, kButtonTop)),
+                     FromDIP(wxSize(150, kButtonHeight)), wxBORDER_NONE);
     accept_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(choice_.Accepted()); });
 }
 
 wxButton* DrivesWindow::AddRuleButton(const char* label, int left, int width,
                                       void (DriveChoice::*rule)()) {
-    auto* button = new wxButton(this, wxID_ANY, ToWx(label), wxPoint(left, kButtonTop),
-                                wxSize(width, kButtonHeight), wxBORDER_NONE);
+    auto* button = new wxButton(this, wxID_ANY, ToWx(label), FromDIP(wxPoint(left, kButtonTop)),
+                                FromDIP(wxSize(width, kButtonHeight)), wxBORDER_NONE);
     button->Bind(wxEVT_BUTTON, [this, rule](wxCommandEvent&) {
         (choice_.*rule)();
         ShowTicks();

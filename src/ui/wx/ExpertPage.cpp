@@ -38,8 +38,8 @@ ExpertPage::ExpertPage(wxWindow* parent, WindowContext& context)
 
 void ExpertPage::BuildControls() {
     const Settings& settings = context_.program.settings;
-    new wxStaticBox(this, wxID_ANY, ToWx("Prüfmethoden"), wxPoint(kPageLeft, kFrameTop),
-                    wxSize(kPageWidth, kFrameHeight));
+    new wxStaticBox(this, wxID_ANY, ToWx("Prüfmethoden"), FromDIP(wxPoint(kPageLeft, kFrameTop)),
+                    FromDIP(wxSize(kPageWidth, kFrameHeight)));
     const int inner = kPageLeft + kFrameInset;
     const int innerWidth = kPageWidth - 2 * kFrameInset;
     dateCheck_ = MakeCheckBox(this, "Prüfung auf Datum",
@@ -89,8 +89,8 @@ void ExpertPage::BuildControls() {
                                   dotsLeft, BelowFrame(3) + 3, kDotsWidth, kRowHeight + 2);
 
     MakeLabel(this, "Prozesspriorität", kPageLeft, BelowFrame(4) + 8, fieldLeft - kPageLeft - 4);
-    priority_ = new wxChoice(this, wxID_ANY, wxPoint(fieldLeft, BelowFrame(4) + 5),
-                             wxSize(kFieldWidth, kChoiceHeight));
+    priority_ = new wxChoice(this, wxID_ANY, FromDIP(wxPoint(fieldLeft, BelowFrame(4) + 5)),
+                             FromDIP(wxSize(kFieldWidth, kChoiceHeight)));
     for (const char* label : kPriorityItemLabels) {
         priority_->Append(ToWx(label));
     }

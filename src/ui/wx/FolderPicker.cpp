@@ -37,16 +37,19 @@ void FolderTree::SetupSections() {
 FolderPicker::FolderPicker(wxWindow* parent, const FolderPickerTexts& texts,
                            const wxFont& captionFont, const wxPoint& corner, const wxSize& size,
                            const std::string& folder) {
-    frame_ = new wxStaticBox(parent, wxID_ANY, ToWx(texts.caption), corner, size);
+    frame_ = new wxStaticBox(parent, wxID_ANY, ToWx(texts.caption), parent->FromDIP(corner),
+                             parent->FromDIP(size));
     frame_->SetFont(captionFont);
-    newFolder_ = new wxButton(parent, wxID_ANY, "Neuer Ordner",
-                              wxPoint(corner.x + size.x - kNewFolderWidth - kInset, corner.y),
-                              wxSize(kNewFolderWidth, kNewFolderHeight), wxBORDER_NONE);
+    newFolder_ = new wxButton(
+        parent, wxID_ANY, "Neuer Ordner",
+        parent->FromDIP(wxPoint(corner.x + size.x - kNewFolderWidth - kInset, corner.y)),
+        parent->FromDIP(wxSize(kNewFolderWidth, kNewFolderHeight)), wxBORDER_NONE);
     SetTip(newFolder_, texts.newFolderTip);
 
     const int width = size.x - 2 * kInset;
     const wxPoint treeCorner = corner + wxPoint(kInset, kCaptionHeight);
-    tree_ = new FolderTree(parent, treeCorner, wxSize(width, kTreeHeight));
+    tree_ = new FolderTree(parent, parent->FromDIP(treeCorner),
+                           parent->FromDIP(wxSize(width, kTreeHeight)));
     // The tree draws its items in a font of its own, which it replaces only by a font that
     // differs from the window font it inherited; so it gets another one first.
     wxTreeCtrl* items = tree_->GetTreeCtrl();
@@ -54,8 +57,9 @@ FolderPicker::FolderPicker(wxWindow* parent, const FolderPickerTexts& texts,
     items->SetFont(parent->GetFont());
     SetTip(tree_, texts.treeTip);
     SetTip(items, texts.treeTip);
-    field_ = new wxTextCtrl(parent, wxID_ANY, wxString(), treeCorner + wxPoint(0, kTreeHeight + 4),
-                            wxSize(width, kFieldHeight));
+    field_ = new wxTextCtrl(parent, wxID_ANY, wxString(),
+                            parent->FromDIP(treeCorner + wxPoint(0, kTreeHeight + 4)),
+                            parent->FromDIP(wxSize(width, kFieldHeight)));
     SetTip(field_, texts.fieldTip);
 
     // A folder the tree cannot reach (a drive not mounted, a hidden folder) stays in the
@@ -83,7 +87,7 @@ std::string FolderPicker::TreePath() const {
 }
 
 int FolderPicker::FieldBottom() const {
-    return field_->GetPosition().y + field_->GetSize().y;
+    return field_->ToDIP(field_->GetPosition().y + field_->GetSize().y);
 }
 
 void FolderPicker::ShowNewFolder(const std::string& folder) {

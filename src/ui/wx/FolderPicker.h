@@ -29,7 +29,7 @@ struct FolderPickerTexts {
 // the tree shows in the field, every change of the field moves the tree to that path.
 class FolderPicker {
   public:
-    // The frame's top left corner and size; the tree opens at folder.
+    // The frame's top left corner and size in design pixels; the tree opens at folder.
     FolderPicker(wxWindow* parent, const FolderPickerTexts& texts, const wxFont& captionFont,
                  const wxPoint& corner, const wxSize& size, const std::string& folder);
 
@@ -40,7 +40,7 @@ class FolderPicker {
     // Shows a folder made inside the tree's current folder: the tree rereads that folder
     // and moves to the new one, the field follows.
     void ShowNewFolder(const std::string& folder);
-    // Where the controls below the path field start, in the parent's coordinates.
+    // Where the controls below the path field start, in the parent's design pixels.
     int FieldBottom() const;
 
     wxStaticBox* Frame() { return frame_; }

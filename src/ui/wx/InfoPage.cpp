@@ -21,7 +21,8 @@ void OpenWebSite(WindowContext& context) {
 
 InfoPage::InfoPage(wxWindow* parent, WindowContext& context) : wxPanel(parent), context_(context) {
     text_ = new wxTextCtrl(this, wxID_ANY, ToWx(context.program.settings.HelpText),
-                           wxPoint(kPageLeft, RowTop(0)), wxSize(kPageWidth, kTextHeight),
+                           FromDIP(wxPoint(kPageLeft, RowTop(0))),
+                           FromDIP(wxSize(kPageWidth, kTextHeight)),
                            wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
     text_->SetFont(context.fonts.small);
     text_->SetInsertionPoint(0);

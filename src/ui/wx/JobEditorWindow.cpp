@@ -46,16 +46,16 @@ const FolderPickerTexts kTargetTexts = {
 
 wxRadioButton* MakeOption(wxWindow* parent, const char* label, const char* tooltip, int x, int y,
                           int width, long style = 0) {
-    auto* option = new wxRadioButton(parent, wxID_ANY, ToWx(label), wxPoint(x, y),
-                                     wxSize(width, kRowHeight), style);
+    auto* option = new wxRadioButton(parent, wxID_ANY, ToWx(label), parent->FromDIP(wxPoint(x, y)),
+                                     parent->FromDIP(wxSize(width, kRowHeight)), style);
     SetTip(option, tooltip);
     return option;
 }
 
 wxStaticBox* MakeFrame(wxWindow* parent, const char* caption, const wxFont& font, int x, int y,
                        int width, int height) {
-    auto* frame =
-        new wxStaticBox(parent, wxID_ANY, ToWx(caption), wxPoint(x, y), wxSize(width, height));
+    auto* frame = new wxStaticBox(parent, wxID_ANY, ToWx(caption), parent->FromDIP(wxPoint(x, y)),
+                                  parent->FromDIP(wxSize(width, height)));
     frame->SetFont(font);
     return frame;
 }
@@ -73,7 +73,7 @@ JobEditorWindow::JobEditorWindow(Program& program, const WindowFonts& fonts,
     }
     storedFileCheckSum_ = job->FileCheckSum;
     SetFont(fonts_.normal);
-    SetClientSize(kClientWidth, kClientHeight);
+    SetClientSize(FromDIP(wxSize(kClientWidth, kClientHeight)));
     const JobForm form = FormOfJob(*job);
     BuildFolderColumns(form);
     BuildExtensionFrame(form);
@@ -157,15 +157,15 @@ void JobEditorWindow::BuildTitleAndButtons(const JobForm& form) {
               kTitleFrameHeight);
     titleField_ = MakeField(this, form.title, nullptr, kMargin + kInset, kTitleFrameTop + 22,
                             kFullWidth - 2 * kInset, 0);
-    cancelButton_ = new wxButton(this, wxID_ANY, "Abbruch", wxPoint(kMargin, kButtonTop),
-                                 wxSize(kColumnWidth, kButtonHeight));
-    SetTip(cancelButton_, "Klicken Sie hier, wenn Sie die Einstellungen nicht übernehmen wollen");
-    saveButton_ = new wxButton(this, wxID_ANY, "Job speichern", wxPoint(kRightColumn, kButtonTop),
-                               wxSize(kColumnWidth, kButtonHeight));
+    cancelButton_ = MakeButton(this, "Abbruch",
+                               "Klicken Sie hier, wenn Sie die Einstellungen nicht übernehmen "
+                               "wollen",
+                               kMargin, kButtonTop, kColumnWidth, kButtonHeight);
+    saveButton_ = MakeButton(this, "Job speichern",
+                             "Klicken Sie hier wenn Sie oben Quelle und Ziel festgelegt haben und "
+                             "den Job übernehmen möchten",
+                             kRightColumn, kButtonTop, kColumnWidth, kButtonHeight);
     saveButton_->SetFont(fonts_.caption);
-    SetTip(saveButton_,
-           "Klicken Sie hier wenn Sie oben Quelle und Ziel festgelegt haben und den Job "
-           "übernehmen möchten");
 }
 
 void JobEditorWindow::BindHandlers() {

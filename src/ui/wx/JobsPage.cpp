@@ -34,18 +34,19 @@ JobsPage::JobsPage(wxWindow* parent, WindowContext& context) : wxPanel(parent), 
     edit_ = MakeButton(this, "Eintrag ändern", "Syncronisations-Job editieren",
                        kPageLeft + 2 * third, RowTop(0), third, kButtonHeight);
 
-    list_ = new wxListCtrl(this, wxID_ANY, wxPoint(kPageLeft, kListTop),
-                           wxSize(kPageWidth, kListHeight),
+    list_ = new wxListCtrl(this, wxID_ANY, FromDIP(wxPoint(kPageLeft, kListTop)),
+                           FromDIP(wxSize(kPageWidth, kListHeight)),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
     list_->EnableCheckBoxes();
-    list_->AppendColumn("Job-Titel", wxLIST_FORMAT_LEFT, 220);
-    list_->AppendColumn("Erfasst", wxLIST_FORMAT_LEFT, 115);
+    list_->AppendColumn("Job-Titel", wxLIST_FORMAT_LEFT, FromDIP(220));
+    list_->AppendColumn("Erfasst", wxLIST_FORMAT_LEFT, FromDIP(115));
     SetTip(list_, kListTip);
     normalText_ = list_->GetTextColour();
     normalBackground_ = list_->GetBackgroundColour();
 
-    details_ = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(kPageLeft, kDetailsTop),
-                              wxSize(kPageWidth, kDetailsHeight), wxTE_MULTILINE | wxTE_READONLY);
+    details_ =
+        new wxTextCtrl(this, wxID_ANY, wxString(), FromDIP(wxPoint(kPageLeft, kDetailsTop)),
+                       FromDIP(wxSize(kPageWidth, kDetailsHeight)), wxTE_MULTILINE | wxTE_READONLY);
     FitWholeRows();
 
     HandlerGate& gate = context_.gate;
@@ -86,12 +87,15 @@ void JobsPage::FitWholeRows() {
     if (row.height <= 0 || row.y <= 0) {
         return;
     }
+    // Rows are measured in the screen's pixels, so the list and details are placed in those.
     const int frame = list_->GetSize().y - list_->GetClientSize().y;
-    const int rows = std::max(1, (kListHeight - frame - row.y) / row.height);
+    const int rows = std::max(1, (FromDIP(kListHeight) - frame - row.y) / row.height);
     const int height = frame + row.y + rows * row.height;
-    list_->SetSize(wxSize(kPageWidth, height));
-    const int detailsTop = kListTop + height + 4;
-    details_->SetSize(kPageLeft, detailsTop, kPageWidth, kDetailsTop + kDetailsHeight - detailsTop);
+    const int width = FromDIP(kPageWidth);
+    list_->SetSize(wxSize(width, height));
+    const int detailsTop = FromDIP(kListTop + 4) + height;
+    details_->SetSize(FromDIP(kPageLeft), detailsTop, width,
+                      FromDIP(kDetailsTop + kDetailsHeight) - detailsTop);
 }
 
 JobEditor& JobsPage::Editor() {

@@ -43,8 +43,9 @@ MainWindow::MainWindow(Program& program, WindowServices services)
         services_.jobEditor = jobEditor_.get();
     }
     BuildStatusBar();
-    SetClientSize(kNarrowWidth, kClientHeight - GetStatusBar()->GetSize().y);
-    client_ = new wxPanel(this, wxID_ANY, wxPoint(0, 0), wxSize(kWideWidth, kClientHeight));
+    SetClientSize(FromDIP(kNarrowWidth), FromDIP(kClientHeight) - GetStatusBar()->GetSize().y);
+    client_ =
+        new wxPanel(this, wxID_ANY, wxPoint(0, 0), FromDIP(wxSize(kWideWidth, kClientHeight)));
     BuildLogo();
     BuildPages();
     BuildStatusAndButtons();
@@ -54,13 +55,17 @@ MainWindow::MainWindow(Program& program, WindowServices services)
     toolTipGuard_ = std::make_unique<ToolTipGuard>(*this);
     const int screenWidth = wxSystemSettings::GetMetric(wxSYS_SCREEN_X);
     const int screenHeight = wxSystemSettings::GetMetric(wxSYS_SCREEN_Y);
-    Move((screenWidth - kWideWidth) / 2, (screenHeight - kClientHeight) / 2);
+    Move((screenWidth - FromDIP(kWideWidth)) / 2, (screenHeight - FromDIP(kClientHeight)) / 2);
 }
 
 void MainWindow::BuildStatusBar() {
     wxStatusBar* bar = CreateStatusBar(static_cast<int>(std::size(kStatusWidths)));
     bar->SetFont(fonts_.normal);
-    bar->SetStatusWidths(static_cast<int>(std::size(kStatusWidths)), kStatusWidths);
+    int widths[std::size(kStatusWidths)];
+    for (std::size_t field = 0; field < std::size(kStatusWidths); ++field) {
+        widths[field] = FromDIP(kStatusWidths[field]);
+    }
+    bar->SetStatusWidths(static_cast<int>(std::size(widths)), widths);
     SetStatusText(ToWx(MakerLine(program_.clock->DateNow())), 1);
     for (int index = 0; index < kAddressFieldCount; ++index) {
         SetStatusText(ToWx(StatusBarAddress(index)), kFirstAddressField + index);
@@ -75,7 +80,7 @@ wxStatusBar* MainWindow::OnCreateStatusBar(int fields, long style, wxWindowID id
 }
 
 void MainWindow::BuildLogo() {
-    logo_ = new ClickableImage(client_, wxPoint(10, 5), wxBitmap(LogoImage()));
+    logo_ = new ClickableImage(client_, wxPoint(10, 5), LogoImage());
     logo_->OnClick([this]() {
         if (gate_.Enter()) {
             OpenWebSite(context_);
@@ -118,8 +123,9 @@ void MainWindow::BuildStatusAndButtons() {
                               "Die aktuelle Job-Liste wird als Stapeldatei/Batchdatei (.bat) "
                               "gespeichert",
                               230, kButtonTop, 100, kButtonHeight);
-    moreButton_ = new wxToggleButton(client_, wxID_ANY, "Mehr >>", wxPoint(340, kButtonTop),
-                                     wxSize(50, kButtonHeight));
+    moreButton_ =
+        new wxToggleButton(client_, wxID_ANY, "Mehr >>", FromDIP(wxPoint(340, kButtonTop)),
+                           FromDIP(wxSize(50, kButtonHeight)));
     SetTip(moreButton_, "Aktivieren sie hier die Dateiliste für jeden Job.");
 }
 
@@ -209,7 +215,7 @@ void MainWindow::OnPreview() {
 
 void MainWindow::OnMore() {
     const bool widened = moreButton_->GetValue();
-    SetClientSize(widened ? kWideWidth : kNarrowWidth, GetClientSize().y);
+    SetClientSize(FromDIP(widened ? kWideWidth : kNarrowWidth), GetClientSize().y);
     moreButton_->SetLabel(widened ? "<< Mehr" : "Mehr >>");
     program_.log.Debug("Button: MEHR>>");
 }

@@ -9,6 +9,11 @@
 
 namespace quorvex {
 
+// The windows are laid out in design pixels, the pixels of a screen at 96 DPI: positions and
+// sizes passed between the layout code are design pixels, and each control gets them scaled
+// by FromDIP to the pixels of its screen where it is made. The Make helpers take design
+// pixels.
+
 // Geometry shared by the pages of the main window (page coordinates).
 constexpr int kPageLeft = 6;
 constexpr int kPageWidth = 364;

@@ -22,7 +22,7 @@ wxPoint PausePosition(MainWindow& owner) {
     const wxPoint corner = owner.GetPosition();
     const wxSize client = owner.GetClientSize();
     const int clientHeight = client.y + owner.GetStatusBar()->GetSize().y;
-    return wxPoint(corner.x + (client.x - kWidth) / 2, corner.y + clientHeight / 2);
+    return wxPoint(corner.x + (client.x - owner.FromDIP(kWidth)) / 2, corner.y + clientHeight / 2);
 }
 
 }  // namespace
@@ -30,12 +30,13 @@ wxPoint PausePosition(MainWindow& owner) {
 PauseWindow::PauseWindow(MainWindow& owner)
     : wxDialog(&owner, wxID_ANY, kTitle, PausePosition(owner), wxDefaultSize, wxCAPTION,
                kWindowName) {
-    SetClientSize(kWidth, kHeight);
+    SetClientSize(FromDIP(wxSize(kWidth, kHeight)));
     SetFont(owner.GetFont());
-    clock_ = new wxStaticText(this, wxID_ANY, wxString(), wxPoint(5, 10), wxSize(kWidth - 10, 20),
+    clock_ = new wxStaticText(this, wxID_ANY, wxString(), FromDIP(wxPoint(5, 10)),
+                              FromDIP(wxSize(kWidth - 10, 20)),
                               wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
-    resume_ = new wxButton(this, wxID_ANY, "Fortsetzen", wxPoint(5, kHeight - 25),
-                           wxSize(kWidth - 10, 20), wxBORDER_NONE);
+    resume_ = new wxButton(this, wxID_ANY, "Fortsetzen", FromDIP(wxPoint(5, kHeight - 25)),
+                           FromDIP(wxSize(kWidth - 10, 20)), wxBORDER_NONE);
     resume_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { resumed_ = true; });
     // No close box: only "Fortsetzen" ends the pause.
     Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {

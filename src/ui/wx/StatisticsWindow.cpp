@@ -22,14 +22,15 @@ StatisticsWindow::StatisticsWindow(wxWindow* owner, const RunTotals& totals, boo
                 wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX, kWindowName)) {
         return;
     }
-    SetClientSize(kWidth, kHeight);
+    const int width = FromDIP(kWidth);
+    SetClientSize(width, FromDIP(kHeight));
     if (owner != nullptr) {
         SetFont(owner->GetFont());
     }
-    table_ = new wxListCtrl(this, wxID_ANY, wxPoint(0, 0), wxSize(kWidth, kHeight - 30),
+    table_ = new wxListCtrl(this, wxID_ANY, wxPoint(0, 0), FromDIP(wxSize(kWidth, kHeight - 30)),
                             wxLC_REPORT | wxLC_HRULES | wxLC_VRULES | wxLC_SINGLE_SEL);
-    table_->AppendColumn(wxString(), wxLIST_FORMAT_LEFT, 190);
-    table_->AppendColumn(wxString(), wxLIST_FORMAT_LEFT, 100);
+    table_->AppendColumn(wxString(), wxLIST_FORMAT_LEFT, FromDIP(190));
+    table_->AppendColumn(wxString(), wxLIST_FORMAT_LEFT, FromDIP(100));
     long row = 0;
     for (const StatisticsRow& line : BuildStatisticsRows(totals)) {
         table_->InsertItem(row, ToWx(line.label));
@@ -39,15 +40,16 @@ StatisticsWindow::StatisticsWindow(wxWindow* owner, const RunTotals& totals, boo
     // Rows are taller with some toolkits; the window grows so that all of them show.
     wxRect lastRow;
     table_->GetItemRect(table_->GetItemCount() - 1, lastRow);
-    const int tableHeight = std::max(kHeight - 30, lastRow.GetBottom() + 4);
-    table_->SetSize(kWidth, tableHeight);
-    const int height = tableHeight + 30;
-    SetClientSize(kWidth, height);
-    const int half = kWidth / 2 - 5;
-    openLog_ = new wxButton(this, wxID_ANY, ToWx("Log-Datei öffnen"), wxPoint(0, height - 25),
-                            wxSize(half, 20), wxBORDER_NONE);
-    close_ = new wxButton(this, wxID_ANY, "Schliessen", wxPoint(kWidth / 2 + 5, height - 25),
-                          wxSize(half, 20), wxBORDER_NONE);
+    const int tableHeight = std::max(FromDIP(kHeight - 30), lastRow.GetBottom() + FromDIP(4));
+    table_->SetSize(width, tableHeight);
+    const int height = tableHeight + FromDIP(30);
+    SetClientSize(width, height);
+    const int buttonTop = height - FromDIP(25);
+    const wxSize buttonSize = FromDIP(wxSize(kWidth / 2 - 5, 20));
+    openLog_ = new wxButton(this, wxID_ANY, ToWx("Log-Datei öffnen"), wxPoint(0, buttonTop),
+                            buttonSize, wxBORDER_NONE);
+    close_ = new wxButton(this, wxID_ANY, "Schliessen", wxPoint(FromDIP(kWidth / 2 + 5), buttonTop),
+                          buttonSize, wxBORDER_NONE);
     openLog_->Bind(wxEVT_BUTTON, [openLog](wxCommandEvent&) { openLog(); });
     close_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { done_ = true; });
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {

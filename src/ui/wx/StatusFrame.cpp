@@ -9,11 +9,13 @@ namespace quorvex {
 
 StatusFrame::StatusFrame(wxWindow* parent, const char* caption, const char* barTooltip,
                          const wxPoint& position, const wxSize& size, const wxColour& barColour) {
-    new wxStaticBox(parent, wxID_ANY, ToWx(caption), position, size);
+    new wxStaticBox(parent, wxID_ANY, ToWx(caption), parent->FromDIP(position),
+                    parent->FromDIP(size));
     const int inset = 10;
     const int width = size.x - 2 * inset;
-    text_ = new wxStaticText(parent, wxID_ANY, wxString(), position + wxPoint(inset, 20),
-                             wxSize(width, 16), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
+    text_ = new wxStaticText(
+        parent, wxID_ANY, wxString(), parent->FromDIP(position + wxPoint(inset, 20)),
+        parent->FromDIP(wxSize(width, 16)), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
     bar_ = new ColourBar(parent, position + wxPoint(inset, 39), wxSize(width, 18), barColour);
     SetTip(bar_, barTooltip);
     pacing_ = std::make_unique<PacedWrites>(text_, [this]() { return ShowWanted(); });

@@ -12,6 +12,7 @@ namespace quorvex {
 // A captioned frame with one line of text and a coloured progress bar below it.
 class StatusFrame {
   public:
+    // Position and size in design pixels.
     StatusFrame(wxWindow* parent, const char* caption, const char* barTooltip,
                 const wxPoint& position, const wxSize& size, const wxColour& barColour);
 

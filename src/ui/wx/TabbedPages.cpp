@@ -13,10 +13,11 @@ constexpr int kRaise = 2;       // the selected tab stands this much higher
 }  // namespace
 
 TabbedPages::TabbedPages(wxWindow* parent, const wxPoint& position, const wxSize& size)
-    : wxPanel(parent, wxID_ANY, position, size, wxTAB_TRAVERSAL | wxWANTS_CHARS) {
+    : wxPanel(parent, wxID_ANY, parent->FromDIP(position), parent->FromDIP(size),
+              wxTAB_TRAVERSAL | wxWANTS_CHARS) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
-    book_ = new wxSimplebook(this, wxID_ANY, wxPoint(2, kTabHeight + 1),
-                             wxSize(size.x - 4, size.y - kTabHeight - 3));
+    book_ = new wxSimplebook(this, wxID_ANY, FromDIP(wxPoint(2, kTabHeight + 1)),
+                             FromDIP(wxSize(size.x - 4, size.y - kTabHeight - 3)));
     Bind(wxEVT_PAINT, &TabbedPages::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &TabbedPages::OnLeftDown, this);
     Bind(wxEVT_KEY_DOWN, &TabbedPages::OnKey, this);
@@ -49,10 +50,11 @@ const std::vector<wxRect>& TabbedPages::TabRects() {
     tabRects_.clear();
     wxClientDC dc(this);
     dc.SetFont(GetFont());
-    int x = 2;
+    const int raise = FromDIP(kRaise);
+    int x = FromDIP(2);
     for (const wxString& label : labels_) {
-        const int width = dc.GetTextExtent(label).x + 2 * kTabPadding;
-        tabRects_.emplace_back(x, kRaise, width, kTabHeight - kRaise);
+        const int width = dc.GetTextExtent(label).x + 2 * FromDIP(kTabPadding);
+        tabRects_.emplace_back(x, raise, width, TabHeight() - raise);
         x += width;
     }
     return tabRects_;
@@ -65,19 +67,20 @@ void TabbedPages::OnPaint(wxPaintEvent&) {
     dc.SetBackground(wxBrush(face));
     dc.Clear();
     const wxSize size = GetClientSize();
+    const int tabHeight = TabHeight();
 
     // The page frame; its top line is interrupted under the selected tab.
     dc.SetPen(wxPen(shadow));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    dc.DrawRectangle(0, kTabHeight, size.x, size.y - kTabHeight);
+    dc.DrawRectangle(0, tabHeight, size.x, size.y - tabHeight);
     // A run repaints the page below over and over; the tabs are drawn only when touched.
-    if (GetUpdateRegion().Contains(wxRect(0, 0, size.x, kTabHeight + 1)) != wxOutRegion) {
+    if (GetUpdateRegion().Contains(wxRect(0, 0, size.x, tabHeight + 1)) != wxOutRegion) {
         DrawTabs(dc);
     }
     // The page area below the frame line.
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(face));
-    dc.DrawRectangle(1, kTabHeight + 1, size.x - 2, size.y - kTabHeight - 2);
+    dc.DrawRectangle(1, tabHeight + 1, size.x - 2, size.y - tabHeight - 2);
 }
 
 void TabbedPages::DrawTabs(wxDC& dc) {
@@ -87,23 +90,25 @@ void TabbedPages::DrawTabs(wxDC& dc) {
     dc.SetFont(GetFont());
     const std::vector<wxRect>& rects = TabRects();
     const int selected = GetSelection();
+    const int tabHeight = TabHeight();
+    const int raise = FromDIP(kRaise);
     for (int index = 0; index < PageCount(); ++index) {
         wxRect tab = rects[static_cast<size_t>(index)];
         const bool isSelected = index == selected;
         if (isSelected) {
-            tab.Inflate(2, 0);
-            tab.y -= kRaise;
-            tab.height += kRaise;
+            tab.Inflate(raise, 0);
+            tab.y -= raise;
+            tab.height += raise;
         }
         dc.SetPen(wxPen(shadow));
         dc.SetBrush(wxBrush(isSelected ? face : dimmed));
         dc.DrawRoundedRectangle(tab.x, tab.y, tab.width, tab.height + 3, 2);
         if (isSelected) {
             dc.SetPen(wxPen(face));
-            dc.DrawLine(tab.x + 1, kTabHeight, tab.GetRight(), kTabHeight);
+            dc.DrawLine(tab.x + 1, tabHeight, tab.GetRight(), tabHeight);
             dc.SetPen(wxPen(shadow));
         } else {
-            dc.DrawLine(tab.x, kTabHeight, tab.GetRight() + 1, kTabHeight);
+            dc.DrawLine(tab.x, tabHeight, tab.GetRight() + 1, tabHeight);
         }
         dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
         const wxSize text = dc.GetTextExtent(labels_[static_cast<size_t>(index)]);

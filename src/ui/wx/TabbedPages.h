@@ -11,6 +11,7 @@ namespace quorvex {
 // native notebook so that all five labels fit the window's 380 pixels.
 class TabbedPages : public wxPanel {
   public:
+    // Position and size in design pixels.
     TabbedPages(wxWindow* parent, const wxPoint& position, const wxSize& size);
 
     // The parent for new pages.
@@ -22,13 +23,14 @@ class TabbedPages : public wxPanel {
     // The tabs are measured again with the new font.
     bool SetFont(const wxFont& font) override;
 
-    static constexpr int kTabHeight = 22;
+    static constexpr int kTabHeight = 22;  // design pixels
 
   private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnKey(wxKeyEvent& event);
     void DrawTabs(wxDC& dc);
+    int TabHeight() const { return FromDIP(kTabHeight); }
     // Measured once per font and label set: a busy run repaints the pages often.
     const std::vector<wxRect>& TabRects();
 

@@ -37,12 +37,13 @@ class TextInputDialog : public wxDialog {
     TextInputDialog(wxWindow* parent, const wxString& title, const wxString& prompt,
                     const wxString& proposal)
         : wxDialog(parent, wxID_ANY, title) {
-        SetClientSize(300, 130);
-        new wxStaticText(this, wxID_ANY, prompt, wxPoint(10, 10), wxSize(280, 40),
+        SetClientSize(FromDIP(wxSize(300, 130)));
+        new wxStaticText(this, wxID_ANY, prompt, FromDIP(wxPoint(10, 10)), FromDIP(wxSize(280, 40)),
                          wxST_NO_AUTORESIZE);
-        field_ = new wxTextCtrl(this, wxID_ANY, proposal, wxPoint(10, 55), wxSize(280, 26),
-                                wxTE_PROCESS_ENTER);
-        auto* ok = new wxButton(this, wxID_OK, "OK", wxPoint(110, 92), wxSize(80, 28));
+        field_ = new wxTextCtrl(this, wxID_ANY, proposal, FromDIP(wxPoint(10, 55)),
+                                FromDIP(wxSize(280, 26)), wxTE_PROCESS_ENTER);
+        auto* ok =
+            new wxButton(this, wxID_OK, "OK", FromDIP(wxPoint(110, 92)), FromDIP(wxSize(80, 28)));
         ok->SetDefault();
         field_->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { EndModal(wxID_OK); });
         // There is no cancel button to stand for: ESC closes the window as its close box
