@@ -34,6 +34,15 @@ void FolderTree::SetupSections() {
     }
 }
 
+// Only the current folder is emptied: emptying its ancestors as well would also drop the
+// rows at the top of the tree, which some native tree controls cannot take while frozen.
+void FolderTree::ForgetCurrentFolder() {
+    const wxTreeItemId current = GetTreeCtrl()->GetSelection();
+    if (current.IsOk()) {
+        CollapseDir(current);
+    }
+}
+
 FolderPicker::FolderPicker(wxWindow* parent, const FolderPickerTexts& texts,
                            const wxFont& captionFont, const wxPoint& corner, const wxSize& size,
                            const std::string& folder) {
@@ -88,7 +97,7 @@ int FolderPicker::FieldBottom() const {
 
 void FolderPicker::ShowNewFolder(const std::string& folder) {
     // The tree lists a folder once; the parent is reread so the new one appears.
-    tree_->CollapsePath(ToWx(TreePath()));
+    tree_->ForgetCurrentFolder();
     tree_->ExpandPath(ToWx(folder));
 }
 
