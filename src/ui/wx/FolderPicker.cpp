@@ -34,8 +34,8 @@ void FolderTree::SetupSections() {
     }
 }
 
-// Only the current folder is emptied: emptying its ancestors as well would also drop the
-// rows at the top of the tree, which some native tree controls cannot take while frozen.
+// Only the current folder is emptied: emptying its ancestors as well drops the rows at
+// the top of the tree too, and a native tree control has been seen to crash on that.
 void FolderTree::ForgetCurrentFolder() {
     const wxTreeItemId current = GetTreeCtrl()->GetSelection();
     if (current.IsOk()) {
