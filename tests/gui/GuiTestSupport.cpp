@@ -3,6 +3,7 @@
 #include "app/window/Toolkit.h"
 #include "config/HelpText.h"
 #include "platform/DateTime.h"
+#include "platform/FileText.h"
 #include "platform/Ticks.h"
 
 namespace quorvex::test {
@@ -74,7 +75,14 @@ Later::Later(int milliseconds, std::function<void()> action) : action_(std::move
 
 Repeating::Repeating(int milliseconds, std::function<bool()> action) : action_(std::move(action)) {
     timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
-        if (action_()) {
+        // Some toolkits fire the timer again from an event loop the action runs.
+        if (acting_) {
+            return;
+        }
+        acting_ = true;
+        const bool done = action_();
+        acting_ = false;
+        if (done) {
             timer_.Stop();
         }
     });
@@ -146,7 +154,8 @@ void GuiTest::Settle(int milliseconds) {
 }
 
 std::string GuiTest::DebugLog() const {
-    return PathExists(dir / "debug.log") ? ReadFile(dir / "debug.log") : std::string();
+    return PathExists(dir / "debug.log") ? TextOfFileBytes(ReadFile(dir / "debug.log"))
+                                         : std::string();
 }
 
 SyncJob& GuiTest::AddJob(const std::string& title, std::uint8_t active) {

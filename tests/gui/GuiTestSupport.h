@@ -45,6 +45,7 @@ class Repeating {
   private:
     wxTimer timer_;
     std::function<bool()> action_;
+    bool acting_ = false;
 };
 
 // The job editor while it is open and not yet done; nullptr otherwise.

@@ -3,6 +3,7 @@
 #include <wx/uiaction.h>
 
 #include "GuiTestSupport.h"
+#include "support/NativePath.h"
 
 namespace quorvex::test {
 namespace {
@@ -22,8 +23,8 @@ class JobEditorWindowTest : public GuiTest {
         MakeFolder(dir / "quelle");
         MakeFolder(dir / "ziel");
         SyncJob& job = AddJob("Fotos", 0);
-        job.Source = dir / "quelle/";
-        job.Target = dir / "ziel/";
+        job.Source = dir / Native("quelle/");
+        job.Target = dir / Native("ziel/");
         OpenWindow();
         Window().RedrawJobList();
         Settle();
@@ -56,10 +57,10 @@ TEST_F(JobEditorWindowTest, TheWindowShowsTheJobsValuesInItsControls) {
         EXPECT_NEAR(middle.y, screen.y + screen.height / 2, 2);
         EXPECT_EQ(editor.GetParent(), nullptr) << "the editor is not owned by the main window";
 
-        EXPECT_EQ(Text(editor.SourceSide().Field()->GetValue()), dir / "quelle/");
-        EXPECT_EQ(editor.SourceSide().TreePath(), dir / "quelle/");
-        EXPECT_EQ(Text(editor.TargetSide().Field()->GetValue()), dir / "ziel/");
-        EXPECT_EQ(editor.TargetSide().TreePath(), dir / "ziel/");
+        EXPECT_EQ(Text(editor.SourceSide().Field()->GetValue()), dir / Native("quelle/"));
+        EXPECT_EQ(editor.SourceSide().TreePath(), dir / Native("quelle/"));
+        EXPECT_EQ(Text(editor.TargetSide().Field()->GetValue()), dir / Native("ziel/"));
+        EXPECT_EQ(editor.TargetSide().TreePath(), dir / Native("ziel/"));
         EXPECT_TRUE(editor.SubDirs()->GetValue());
         EXPECT_TRUE(editor.TargetSubDirs()->GetValue());
         EXPECT_TRUE(editor.DeleteFiles()->GetValue());
@@ -137,15 +138,15 @@ TEST_F(JobEditorWindowTest, TheOptionsEnableAndClearWhatDependsOnThem) {
 }
 
 TEST_F(JobEditorWindowTest, TreeAndFieldFollowEachOther) {
-    MakeFolder(dir / "ziel/unten");
+    MakeFolder(dir / Native("ziel/unten"));
     Edit([&](JobEditorWindow& editor) {
         FolderPicker& target = editor.TargetSide();
         Type(target.Field(), dir / "zi");
         EXPECT_EQ(target.TreePath(), dir.path()) << "the tree stops at the deepest folder";
         EXPECT_EQ(Text(target.Field()->GetValue()), dir / "zi") << "the typed text stays";
-        Type(target.Field(), dir / "ziel/unten");
-        EXPECT_EQ(target.TreePath(), dir / "ziel/unten/");
-        EXPECT_EQ(Text(target.Field()->GetValue()), dir / "ziel/unten");
+        Type(target.Field(), dir / Native("ziel/unten"));
+        EXPECT_EQ(target.TreePath(), dir / Native("ziel/unten/"));
+        EXPECT_EQ(Text(target.Field()->GetValue()), dir / Native("ziel/unten"));
 
         // A real click on the folder "quelle" in the source tree.
         FolderPicker& source = editor.SourceSide();
@@ -164,20 +165,20 @@ TEST_F(JobEditorWindowTest, TreeAndFieldFollowEachOther) {
         mouse.MouseMove(items->ClientToScreen(rect.GetPosition() + wxPoint(5, rect.height / 2)));
         mouse.MouseClick();
         Settle(300);
-        EXPECT_EQ(source.TreePath(), dir / "quelle/");
-        EXPECT_EQ(Text(source.Field()->GetValue()), dir / "quelle/");
+        EXPECT_EQ(source.TreePath(), dir / Native("quelle/"));
+        EXPECT_EQ(Text(source.Field()->GetValue()), dir / Native("quelle/"));
         Click(editor.SaveButton());
     });
-    EXPECT_EQ(Job().Source, dir / "quelle/");
-    EXPECT_EQ(Job().Target, dir / "ziel/unten") << "kept as typed";
+    EXPECT_EQ(Job().Source, dir / Native("quelle/"));
+    EXPECT_EQ(Job().Target, dir / Native("ziel/unten")) << "kept as typed";
 }
 
 TEST_F(JobEditorWindowTest, AFolderThatIsGoneStaysInItsFieldAndTheSaveIsRefused) {
-    Job().Source = dir / "weg/";
+    Job().Source = dir / Native("weg/");
     SyncJob before;
     Edit([&](JobEditorWindow& editor) {
         before = Job();
-        EXPECT_EQ(Text(editor.SourceSide().Field()->GetValue()), dir / "weg/");
+        EXPECT_EQ(Text(editor.SourceSide().Field()->GetValue()), dir / Native("weg/"));
         EXPECT_EQ(editor.SourceSide().TreePath(), dir.path());
         Click(editor.SaveButton());
         EXPECT_EQ(OpenJobEditor(), &editor) << "a failed save leaves the editor open";
@@ -196,23 +197,23 @@ TEST_F(JobEditorWindowTest, NewFolderCreatesAFolderInTheTreesFolderAndMovesThere
     Edit([&](JobEditorWindow& editor) {
         FolderPicker& source = editor.SourceSide();
         Click(source.NewFolderButton());
-        EXPECT_TRUE(PathExists(dir / "quelle/neu"));
-        EXPECT_EQ(source.TreePath(), dir / "quelle/neu/");
-        EXPECT_EQ(Text(source.Field()->GetValue()), dir / "quelle/neu/");
+        EXPECT_TRUE(PathExists(dir / Native("quelle/neu")));
+        EXPECT_EQ(source.TreePath(), dir / Native("quelle/neu/"));
+        EXPECT_EQ(Text(source.Field()->GetValue()), dir / Native("quelle/neu/"));
 
         Click(editor.TargetSide().NewFolderButton());
-        EXPECT_EQ(editor.TargetSide().TreePath(), dir / "ziel/");
-        EXPECT_EQ(Text(editor.TargetSide().Field()->GetValue()), dir / "ziel/");
+        EXPECT_EQ(editor.TargetSide().TreePath(), dir / Native("ziel/"));
+        EXPECT_EQ(Text(editor.TargetSide().Field()->GetValue()), dir / Native("ziel/"));
         Click(editor.CancelButton());
     });
     ASSERT_EQ(recorded.textRequests.size(), 2u);
     EXPECT_EQ(recorded.textRequests[0].title, "Neuen Ordner anlegen");
-    EXPECT_EQ(recorded.textRequests[0].prompt, dir / "quelle/");
+    EXPECT_EQ(recorded.textRequests[0].prompt, dir / Native("quelle/"));
     EXPECT_EQ(recorded.textRequests[0].proposal.rfind("Source_", 0), 0u);
     EXPECT_EQ(recorded.textRequests[1].proposal.rfind("BackUp_", 0), 0u);
     ASSERT_EQ(recorded.messages.size(), 1u);
     EXPECT_EQ(recorded.messages[0].text, "Neuer Ordner konnte auf Ziel nicht angelegt werden!");
-    EXPECT_EQ(Job().Source, dir / "quelle/") << "cancelled";
+    EXPECT_EQ(Job().Source, dir / Native("quelle/")) << "cancelled";
 }
 
 TEST_F(JobEditorWindowTest, TheInputWindowForANewFolderBelongsToTheEditor) {
@@ -241,13 +242,13 @@ TEST_F(JobEditorWindowTest, TheInputWindowForANewFolderBelongsToTheEditor) {
     Edit([&](JobEditorWindow& editor) {
         opened = &editor;
         Click(editor.TargetSide().NewFolderButton());
-        EXPECT_EQ(editor.TargetSide().TreePath(), dir / "ziel/Neu 1/");
+        EXPECT_EQ(editor.TargetSide().TreePath(), dir / Native("ziel/Neu 1/"));
         Click(editor.CancelButton());
     });
     dialogs.UseFallback();
     EXPECT_EQ(prompt, "Neuen Ordner anlegen");
     EXPECT_EQ(inputParent, opened);
-    EXPECT_TRUE(PathExists(dir / "ziel/Neu 1"));
+    EXPECT_TRUE(PathExists(dir / Native("ziel/Neu 1")));
 }
 
 TEST_F(JobEditorWindowTest, WhileTheEditorIsOpenTheMainWindowDoesNotReact) {

@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 #include "platform/DateTime.h"
+#include "support/NativePath.h"
 
 namespace quorvex::test {
 namespace {
@@ -150,9 +151,10 @@ TEST_F(OptionHandlersTest, TheLogFolderButtonTakesTheChosenFolderOrFallsBack) {
     ExpertPage& expert = Window().Expert();
     chosenFolder = dir / "logs";
     Click(expert.LogFolderButton());
-    EXPECT_EQ(program.settings.LogfileDir, dir / "logs/");
-    EXPECT_EQ(Text(expert.LogFolder()->GetValue()), dir / "logs/");
-    EXPECT_NE(DebugLog().find("Button: LogFilePath, Status: " + dir / "logs/"), std::string::npos);
+    EXPECT_EQ(program.settings.LogfileDir, dir / Native("logs/"));
+    EXPECT_EQ(Text(expert.LogFolder()->GetValue()), dir / Native("logs/"));
+    EXPECT_NE(DebugLog().find("Button: LogFilePath, Status: " + dir / Native("logs/")),
+              std::string::npos);
     chosenFolder.clear();
     Click(expert.LogFolderButton());
     EXPECT_EQ(program.settings.LogfileDir, dir.path());
@@ -168,13 +170,13 @@ long CharacterAt(wxTextCtrl* field, int x) {
 TEST_F(OptionHandlersTest, ALongLogFolderShowsItsEndAndTheWholePathInItsTooltip) {
     Window().ShowPage(kExpertPageIndex);
     wxTextCtrl* field = Window().Expert().LogFolder();
-    chosenFolder = dir / "ein/recht/langer/Ordner/für/die/Protokolle";
+    chosenFolder = dir / Native("ein/recht/langer/Ordner/für/die/Protokolle");
     Click(Window().Expert().LogFolderButton());
     Settle(100);
     const long last = field->GetLastPosition();
     EXPECT_GE(CharacterAt(field, field->GetClientSize().x - 6), last - 2);
     EXPECT_GT(CharacterAt(field, 4), 0);
-    EXPECT_NE(Text(field->GetToolTipText()).find(chosenFolder + "/"), std::string::npos);
+    EXPECT_NE(Text(field->GetToolTipText()).find(chosenFolder + Native("/")), std::string::npos);
     Type(field, "/kurz/");
     EXPECT_NE(Text(field->GetToolTipText()).find("\n/kurz/"), std::string::npos);
 }

@@ -34,6 +34,15 @@ void FolderTree::SetupSections() {
     }
 }
 
+// Only the current folder is emptied: emptying its ancestors as well drops the rows at
+// the top of the tree too, and a native tree control has been seen to crash on that.
+void FolderTree::ForgetCurrentFolder() {
+    const wxTreeItemId current = GetTreeCtrl()->GetSelection();
+    if (current.IsOk()) {
+        CollapseDir(current);
+    }
+}
+
 FolderPicker::FolderPicker(wxWindow* parent, const FolderPickerTexts& texts,
                            const wxFont& captionFont, const wxPoint& corner, const wxSize& size,
                            const std::string& folder) {
@@ -92,7 +101,7 @@ int FolderPicker::FieldBottom() const {
 
 void FolderPicker::ShowNewFolder(const std::string& folder) {
     // The tree lists a folder once; the parent is reread so the new one appears.
-    tree_->CollapsePath(ToWx(TreePath()));
+    tree_->ForgetCurrentFolder();
     tree_->ExpandPath(ToWx(folder));
 }
 

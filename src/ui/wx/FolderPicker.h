@@ -14,6 +14,8 @@ class FolderTree : public wxGenericDirCtrl {
   public:
     FolderTree(wxWindow* parent, const wxPoint& position, const wxSize& size);
     void SetupSections() override;
+    // Forgets what the current folder held, so its next expansion reads it again.
+    void ForgetCurrentFolder();
 };
 
 // The texts of one side of the job editor.

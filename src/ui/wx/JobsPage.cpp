@@ -71,7 +71,9 @@ void JobsPage::BindListEvents() {
     }
     gate.Bind(list_, wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnActivated(); });
     // Space ticks the row as a click on its box does; only a double click opens the editor.
-    list_->Bind(wxEVT_CHAR, &JobsPage::OnChar, this);
+    // Taken at the key press: some toolkits' lists open a row on Space or Enter before
+    // the typed character arrives.
+    list_->Bind(wxEVT_KEY_DOWN, &JobsPage::OnKeyDown, this);
     // A double click on a row activates it; one on the empty part arrives here.
     list_->Bind(wxEVT_LEFT_DCLICK, &JobsPage::OnDoubleClick, this);
 }
@@ -104,6 +106,12 @@ JobEditor& JobsPage::Editor() {
 
 long JobsPage::SelectedRow() const {
     return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+}
+
+// A row selected by the program has no keyboard focus on every toolkit.
+long JobsPage::KeyboardRow() const {
+    const long focused = list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+    return focused >= 0 ? focused : SelectedRow();
 }
 
 std::vector<std::uint8_t> JobsPage::RowStates() const {
@@ -229,17 +237,17 @@ void JobsPage::OnActivated() {
     ShowRow(row);
 }
 
-void JobsPage::OnChar(wxKeyEvent& event) {
+void JobsPage::OnKeyDown(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
         return;
     }
-    const long row = list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
-    if (key != WXK_SPACE || event.HasAnyModifiers() || row < 0) {
+    if (key != WXK_SPACE || event.HasAnyModifiers()) {
         event.Skip();
         return;
     }
-    if (context_.gate.Enter()) {
+    const long row = KeyboardRow();
+    if (row >= 0 && context_.gate.Enter()) {
         list_->CheckItem(row, !list_->IsItemChecked(row));
         OnListChanged();
     }

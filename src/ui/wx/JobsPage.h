@@ -37,13 +37,15 @@ class JobsPage : public wxPanel {
     void OnListChanged();
     void OnDoubleClick(wxMouseEvent& event);
     void OnActivated();
-    void OnChar(wxKeyEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
     void AddAndShow(const std::string& title);
     void BindListEvents();
     void FitWholeRows();
     void ShowEnabled(bool enabled);
 
     long SelectedRow() const;
+    // The row Space ticks: the focused one, else the selected one.
+    long KeyboardRow() const;
     std::vector<std::uint8_t> RowStates() const;
     JobEditor& Editor();
 
