@@ -47,8 +47,15 @@ std::vector<std::string_view> SplitCharacters(std::string_view text) {
     return characters;
 }
 
+// Counts as SplitCharacters splits, without building the pieces: a run names every file.
 int CharacterCount(std::string_view text) {
-    return static_cast<int>(SplitCharacters(text).size());
+    int count = text.empty() ? 0 : 1;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
 }
 
 std::string LastCharacters(std::string_view text, int count) {

@@ -1,6 +1,7 @@
 #include "ui/wx/StatisticsPage.h"
 
 #include "ui/wx/PageLayout.h"
+#include "ui/wx/WxText.h"
 
 namespace quorvex {
 
@@ -39,7 +40,7 @@ StatisticsPage::StatisticsPage(wxWindow* parent)
     }
 }
 
-void StatisticsPage::SetField(StatField field, const wxString& text) {
+void StatisticsPage::SetField(StatField field, const std::string& text) {
     wanted_[static_cast<std::size_t>(field)] = text;
     pacing_.Request();
 }
@@ -47,8 +48,9 @@ void StatisticsPage::SetField(StatField field, const wxString& text) {
 bool StatisticsPage::ShowWanted() {
     bool changed = false;
     for (std::size_t index = 0; index < fields_.size(); ++index) {
-        if (fields_[index]->GetValue() != wanted_[index]) {
-            fields_[index]->ChangeValue(wanted_[index]);
+        if (shown_[index] != wanted_[index]) {
+            fields_[index]->ChangeValue(ToWx(wanted_[index]));
+            shown_[index] = wanted_[index];
             changed = true;
         }
     }

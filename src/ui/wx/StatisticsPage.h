@@ -5,6 +5,7 @@
 #include <wx/textctrl.h>
 
 #include <array>
+#include <string>
 
 #include "ui/wx/PacedWrites.h"
 
@@ -18,8 +19,8 @@ class StatisticsPage : public wxPanel {
     explicit StatisticsPage(wxWindow* parent);
 
     // Paced: a run counts every file, and each redraw of a field costs more than copying
-    // a small file.
-    void SetField(StatField field, const wxString& text);
+    // a small file. The text is converted only when it is shown.
+    void SetField(StatField field, const std::string& text);
     // Shows every field's last value; captions of empty fields are greyed out.
     void RefreshLabels();
 
@@ -31,7 +32,8 @@ class StatisticsPage : public wxPanel {
 
     std::array<wxStaticText*, kStatFieldCount> captions_{};
     std::array<wxTextCtrl*, kStatFieldCount> fields_{};
-    std::array<wxString, kStatFieldCount> wanted_{};
+    std::array<std::string, kStatFieldCount> wanted_{};
+    std::array<std::string, kStatFieldCount> shown_{};
     PacedWrites pacing_;
 };
 

@@ -21,16 +21,17 @@ StatusFrame::StatusFrame(wxWindow* parent, const char* caption, const char* barT
     pacing_ = std::make_unique<PacedWrites>(text_, [this]() { return ShowWanted(); });
 }
 
-void StatusFrame::SetText(const wxString& text) {
+void StatusFrame::SetText(const std::string& text) {
     wanted_ = text;
     pacing_->Request();
 }
 
 bool StatusFrame::ShowWanted() {
-    if (text_->GetLabel() == wanted_) {
+    if (shown_ == wanted_) {
         return false;
     }
-    text_->SetLabel(wanted_);
+    text_->SetLabel(ToWx(wanted_));
+    shown_ = wanted_;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <wx/stattext.h>
 
 #include <memory>
+#include <string>
 
 #include "ui/wx/ColourBar.h"
 #include "ui/wx/PacedWrites.h"
@@ -16,8 +17,9 @@ class StatusFrame {
     StatusFrame(wxWindow* parent, const char* caption, const char* barTooltip,
                 const wxPoint& position, const wxSize& size, const wxColour& barColour);
 
-    // Paced: a run names every file it copies, faster than anyone reads.
-    void SetText(const wxString& text);
+    // Paced: a run names every file it copies, faster than anyone reads, so the text is
+    // kept as given and converted only when it is shown.
+    void SetText(const std::string& text);
     // The text shown now.
     wxString Text() const { return text_->GetLabel(); }
 
@@ -28,7 +30,8 @@ class StatusFrame {
 
     wxStaticText* text_;
     ColourBar* bar_;
-    wxString wanted_;
+    std::string wanted_;
+    std::string shown_;
     std::unique_ptr<PacedWrites> pacing_;
 };
 

@@ -13,7 +13,7 @@ void WxSyncDisplay::SetStatusText(int field, const std::string& text) {
 }
 
 void WxSyncDisplay::SetFileStatus(const std::string& text) {
-    window_.FileStatus().SetText(ToWx(text));
+    window_.FileStatus().SetText(text);
 }
 
 void WxSyncDisplay::SetFileProgress(int percent) {
@@ -21,7 +21,7 @@ void WxSyncDisplay::SetFileProgress(int percent) {
 }
 
 void WxSyncDisplay::SetJobStatus(const std::string& text) {
-    window_.JobStatus().SetText(ToWx(text));
+    window_.JobStatus().SetText(text);
 }
 
 void WxSyncDisplay::SetJobProgress(int percent) {
@@ -29,7 +29,7 @@ void WxSyncDisplay::SetJobProgress(int percent) {
 }
 
 void WxSyncDisplay::SetStatisticsField(StatField field, const std::string& text) {
-    window_.Statistics().SetField(field, ToWx(text));
+    window_.Statistics().SetField(field, text);
 }
 
 void WxSyncDisplay::RefreshStatisticsLabels() {
