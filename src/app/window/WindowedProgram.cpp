@@ -30,8 +30,7 @@ class WindowFrontOfSession : public SessionFront {
     }
     void RunMainLoop() override { session_.RunMainLoop(); }
     std::optional<OptionFieldTexts> OptionFields() override {
-        MainWindow& window = session_.Window();
-        return OptionFieldTexts{window.LogFolderText(), window.TimeDifferenceText()};
+        return session_.Window().TypedOptionTexts();
     }
 
   private:

@@ -88,19 +88,26 @@ void MainWindow::BuildLogo() {
     });
 }
 
+// A page built while a run locks the window comes up locked as well.
+template <typename PageType>
+TabbedPages::PageMaker MainWindow::LockablePage() {
+    return [this](wxWindow* parent) {
+        auto* page = new PageType(parent, context_);
+        if (locked_) {
+            page->Lock(true);
+        }
+        return page;
+    };
+}
+
 void MainWindow::BuildPages() {
     pages_ = new TabbedPages(client_, wxPoint(10, 70), wxSize(380, 300));
-    wxWindow* parent = pages_->PageParent();
-    jobsPage_ = new JobsPage(parent, context_);
-    optionsPage_ = new OptionsPage(parent, context_);
-    expertPage_ = new ExpertPage(parent, context_);
-    statisticsPage_ = new StatisticsPage(parent);
-    infoPage_ = new InfoPage(parent, context_);
-    pages_->AddPage(jobsPage_, "1. Jobs");
-    pages_->AddPage(optionsPage_, "2. Optionen");
-    pages_->AddPage(expertPage_, "3. Expertenmodus");
-    pages_->AddPage(statisticsPage_, "4. Statistik");
-    pages_->AddPage(infoPage_, ToWx("- Info über -"));
+    pages_->AddPage("1. Jobs", LockablePage<JobsPage>());
+    pages_->AddPage("2. Optionen", LockablePage<OptionsPage>());
+    pages_->AddPage("3. Expertenmodus", LockablePage<ExpertPage>());
+    pages_->AddPage("4. Statistik", [](wxWindow* parent) { return new StatisticsPage(parent); });
+    pages_->AddPage(ToWx("- Info über -"),
+                    [this](wxWindow* parent) { return new InfoPage(parent, context_); });
 }
 
 void MainWindow::BuildStatusAndButtons() {
@@ -177,19 +184,19 @@ void MainWindow::OnStart() {
     startedByClick_ = program_.clock->TicksNow();
     program_.log.Debug("Button: Start Sync...");
     program_.settings.ExitAfterRun = 0;
-    if (!optionsPage_->LongTerm()->GetValue()) {
+    if (!Options().LongTerm()->GetValue()) {
         BusyScope busy(gate_);
         if (services_.run) {
             services_.run(RunKind::Sync);
         }
         return;
     }
-    if (LongTermMinutesTooLong(FromField(optionsPage_->Minutes()))) {
+    if (LongTermMinutesTooLong(FromField(Options().Minutes()))) {
         program_.dialogs->ShowMessage("Dauerbetriebs-Zeit zu lang! Max " +
                                           std::to_string(kMaxLongTermMinutes) +
                                           " Minuten (24 Stunden)",
                                       "Quorvex", MessageIcon::Error);
-        optionsPage_->Minutes()->ChangeValue("30");
+        Options().Minutes()->ChangeValue("30");
         return;
     }
     if (services_.longTermLoop) {
@@ -227,9 +234,14 @@ void MainWindow::OnBatch() {
 }
 
 void MainWindow::LockControls(bool locked) {
-    jobsPage_->Lock(locked);
-    optionsPage_->Lock(locked);
-    expertPage_->Lock(locked);
+    locked_ = locked;
+    Jobs().Lock(locked);
+    if (pages_->Built(kOptionsPageIndex)) {
+        Options().Lock(locked);
+    }
+    if (pages_->Built(kExpertPageIndex)) {
+        Expert().Lock(locked);
+    }
     for (wxWindow* control :
          {static_cast<wxWindow*>(batchButton_), static_cast<wxWindow*>(moreButton_),
           static_cast<wxWindow*>(runButton_), static_cast<wxWindow*>(previewButton_)}) {
@@ -267,11 +279,17 @@ void MainWindow::EnableRunButtons(bool enabled) {
 void MainWindow::EnableAfterRun() {
     for (wxWindow* control :
          {static_cast<wxWindow*>(runButton_), static_cast<wxWindow*>(batchButton_),
-          static_cast<wxWindow*>(jobsPage_->AddButton()),
-          static_cast<wxWindow*>(jobsPage_->DeleteButton()), static_cast<wxWindow*>(moreButton_),
-          static_cast<wxWindow*>(jobsPage_->List())}) {
+          static_cast<wxWindow*>(Jobs().AddButton()), static_cast<wxWindow*>(Jobs().DeleteButton()),
+          static_cast<wxWindow*>(moreButton_), static_cast<wxWindow*>(Jobs().List())}) {
         control->Enable();
     }
+}
+
+std::optional<OptionFieldTexts> MainWindow::TypedOptionTexts() {
+    if (!pages_->Built(kExpertPageIndex)) {
+        return std::nullopt;
+    }
+    return OptionFieldTexts{FromField(Expert().LogFolder()), FromField(Expert().TimeDifference())};
 }
 
 std::string MainWindow::FromField(wxTextCtrl* field) {

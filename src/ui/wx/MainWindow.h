@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "config/ConfigFile.h"
 #include "program/EventPump.h"
 #include "ui/wx/ChangeTreeView.h"
 #include "ui/wx/ClickableImage.h"
@@ -63,7 +64,7 @@ class MainWindow : public wxFrame {
     // After a run: start, batch export, adding and removing jobs, the toggle and the list.
     void EnableAfterRun();
     void ShowPage(int index) { pages_->SetSelection(index); }
-    void RedrawJobList() { jobsPage_->Redraw(); }
+    void RedrawJobList() { Jobs().Redraw(); }
     bool Widened() const { return moreButton_->GetValue(); }
 
     StatusFrame& FileStatus() { return *fileStatus_; }
@@ -71,22 +72,23 @@ class MainWindow : public wxFrame {
     ChangeTreeView& Changes() { return *changes_; }
 
     TabbedPages& Pages() { return *pages_; }
-    JobsPage& Jobs() { return *jobsPage_; }
-    OptionsPage& Options() { return *optionsPage_; }
-    ExpertPage& Expert() { return *expertPage_; }
-    StatisticsPage& Statistics() { return *statisticsPage_; }
-    InfoPage& Info() { return *infoPage_; }
+    // Each page is built when first asked for.
+    JobsPage& Jobs() { return pages_->PageAs<JobsPage>(kJobsPageIndex); }
+    OptionsPage& Options() { return pages_->PageAs<OptionsPage>(kOptionsPageIndex); }
+    ExpertPage& Expert() { return pages_->PageAs<ExpertPage>(kExpertPageIndex); }
+    StatisticsPage& Statistics() { return pages_->PageAs<StatisticsPage>(kStatisticsPageIndex); }
+    InfoPage& Info() { return pages_->PageAs<InfoPage>(kInfoPageIndex); }
     wxButton* RunButton() { return runButton_; }
     wxButton* PreviewButton() { return previewButton_; }
     wxButton* BatchButton() { return batchButton_; }
     wxToggleButton* MoreButton() { return moreButton_; }
     ClickableImage* Logo() { return logo_; }
 
-    // Texts the configuration keeps at exit.
-    std::string LogFolderText() { return FromField(expertPage_->LogFolder()); }
-    std::string TimeDifferenceText() { return FromField(expertPage_->TimeDifference()); }
+    // Texts the configuration keeps at exit; none when the page was never built, for then
+    // nothing was typed and the values in use are kept.
+    std::optional<OptionFieldTexts> TypedOptionTexts();
     // The long-term period as typed.
-    std::string LongTermMinutesText() { return FromField(optionsPage_->Minutes()); }
+    std::string LongTermMinutesText() { return FromField(Options().Minutes()); }
 
   protected:
     wxStatusBar* OnCreateStatusBar(int fields, long style, wxWindowID id,
@@ -95,6 +97,8 @@ class MainWindow : public wxFrame {
   private:
     void BuildLogo();
     void BuildPages();
+    template <typename PageType>
+    TabbedPages::PageMaker LockablePage();
     void BuildStatusAndButtons();
     void BuildStatusBar();
     void BindEvents();
@@ -120,11 +124,7 @@ class MainWindow : public wxFrame {
     wxPanel* client_ = nullptr;
     ClickableImage* logo_ = nullptr;
     TabbedPages* pages_ = nullptr;
-    JobsPage* jobsPage_ = nullptr;
-    OptionsPage* optionsPage_ = nullptr;
-    ExpertPage* expertPage_ = nullptr;
-    StatisticsPage* statisticsPage_ = nullptr;
-    InfoPage* infoPage_ = nullptr;
+    bool locked_ = false;
     std::unique_ptr<StatusFrame> fileStatus_;
     std::unique_ptr<StatusFrame> jobStatus_;
     std::unique_ptr<ChangeTreeView> changes_;

@@ -23,16 +23,30 @@ TabbedPages::TabbedPages(wxWindow* parent, const wxPoint& position, const wxSize
     Bind(wxEVT_KEY_DOWN, &TabbedPages::OnKey, this);
 }
 
-void TabbedPages::AddPage(wxWindow* page, const wxString& label) {
-    book_->AddPage(page, label, labels_.empty());
-    labels_.push_back(label);
+void TabbedPages::AddPage(const wxString& label, PageMaker make) {
+    tabs_.push_back(Tab{label, std::move(make)});
     tabRects_.clear();
+    if (selected_ < 0) {
+        SetSelection(0);
+    }
     Refresh(false);
 }
 
+wxWindow* TabbedPages::Page(int index) {
+    Tab& tab = tabs_[static_cast<size_t>(index)];
+    if (tab.page == nullptr) {
+        tab.page = tab.make(book_);
+        tab.bookIndex = book_->GetPageCount();
+        book_->AddPage(tab.page, tab.label, false);
+    }
+    return tab.page;
+}
+
 void TabbedPages::SetSelection(int index) {
-    if (index >= 0 && index < PageCount() && index != GetSelection()) {
-        book_->ChangeSelection(static_cast<size_t>(index));
+    if (index >= 0 && index < PageCount() && index != selected_) {
+        Page(index);
+        book_->ChangeSelection(tabs_[static_cast<size_t>(index)].bookIndex);
+        selected_ = index;
         Refresh(false);
         Update();
     }
@@ -44,7 +58,7 @@ bool TabbedPages::SetFont(const wxFont& font) {
 }
 
 const std::vector<wxRect>& TabbedPages::TabRects() {
-    if (tabRects_.size() == labels_.size()) {
+    if (tabRects_.size() == tabs_.size()) {
         return tabRects_;
     }
     tabRects_.clear();
@@ -52,8 +66,8 @@ const std::vector<wxRect>& TabbedPages::TabRects() {
     dc.SetFont(GetFont());
     const int raise = FromDIP(kRaise);
     int x = FromDIP(2);
-    for (const wxString& label : labels_) {
-        const int width = dc.GetTextExtent(label).x + 2 * FromDIP(kTabPadding);
+    for (const Tab& tab : tabs_) {
+        const int width = dc.GetTextExtent(tab.label).x + 2 * FromDIP(kTabPadding);
         tabRects_.emplace_back(x, raise, width, TabHeight() - raise);
         x += width;
     }
@@ -111,9 +125,9 @@ void TabbedPages::DrawTabs(wxDC& dc) {
             dc.DrawLine(tab.x, tabHeight, tab.GetRight() + 1, tabHeight);
         }
         dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
-        const wxSize text = dc.GetTextExtent(labels_[static_cast<size_t>(index)]);
-        dc.DrawText(labels_[static_cast<size_t>(index)], tab.x + (tab.width - text.x) / 2,
-                    tab.y + (tab.height - text.y) / 2 + 1);
+        const wxString& label = tabs_[static_cast<size_t>(index)].label;
+        const wxSize text = dc.GetTextExtent(label);
+        dc.DrawText(label, tab.x + (tab.width - text.x) / 2, tab.y + (tab.height - text.y) / 2 + 1);
     }
 }
 

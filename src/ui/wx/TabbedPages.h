@@ -3,29 +3,50 @@
 #include <wx/panel.h>
 #include <wx/simplebook.h>
 
+#include <functional>
 #include <vector>
 
 namespace quorvex {
 
 // A row of tabs above a stack of pages. The tabs are drawn here rather than by the
 // native notebook so that all five labels fit the window's 380 pixels.
+//
+// A page is built when it is first shown or asked for: a run started from the command
+// line shows two of the five, and building the rest would cost the window's start more
+// than the run's first thousand files.
 class TabbedPages : public wxPanel {
   public:
+    // Makes the page in the given parent.
+    using PageMaker = std::function<wxWindow*(wxWindow* parent)>;
+
     // Position and size in design pixels.
     TabbedPages(wxWindow* parent, const wxPoint& position, const wxSize& size);
 
-    // The parent for new pages.
-    wxWindow* PageParent() { return book_; }
-    void AddPage(wxWindow* page, const wxString& label);
+    // The first page added is built and shown at once.
+    void AddPage(const wxString& label, PageMaker make);
+    // The page, built now if it was not yet.
+    wxWindow* Page(int index);
+    template <typename PageType>
+    PageType& PageAs(int index) {
+        return *static_cast<PageType*>(Page(index));
+    }
+    bool Built(int index) const { return tabs_[static_cast<size_t>(index)].page != nullptr; }
     void SetSelection(int index);
-    int GetSelection() const { return book_->GetSelection(); }
-    int PageCount() const { return static_cast<int>(labels_.size()); }
+    int GetSelection() const { return selected_; }
+    int PageCount() const { return static_cast<int>(tabs_.size()); }
     // The tabs are measured again with the new font.
     bool SetFont(const wxFont& font) override;
 
     static constexpr int kTabHeight = 22;  // design pixels
 
   private:
+    struct Tab {
+        wxString label;
+        PageMaker make;
+        wxWindow* page = nullptr;
+        size_t bookIndex = 0;
+    };
+
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnKey(wxKeyEvent& event);
@@ -35,7 +56,8 @@ class TabbedPages : public wxPanel {
     const std::vector<wxRect>& TabRects();
 
     wxSimplebook* book_;
-    std::vector<wxString> labels_;
+    std::vector<Tab> tabs_;
+    int selected_ = -1;
     std::vector<wxRect> tabRects_;
 };
 
