@@ -78,6 +78,9 @@ while [ $i -lt "$repeat" ]; do
         run "$mode" "$target"
         end=$(now)
         took=$(awk "BEGIN { print $end - $start }")
+        # Every run starts from the same file system: a tree left behind by each would
+        # slow the later ones.
+        rm -rf "$target"
         case $mode in
             window) w="$w $took" ;;
             nowin) n="$n $took" ;;
