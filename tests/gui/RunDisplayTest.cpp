@@ -76,8 +76,15 @@ TEST_F(RunDisplayTest, LockingDisablesTheControlsAndUnlockingFollowsTheSettings)
 }
 
 TEST_F(RunDisplayTest, TheRunSwitchesPagesAndNeverLosesTheWindow) {
+    EXPECT_FALSE(Window().Pages().Built(kInfoPageIndex)) << "pages are built when needed";
     Display().ShowPage(kStatisticsPageIndex);
     EXPECT_EQ(Window().Pages().GetSelection(), kStatisticsPageIndex);
+    EXPECT_TRUE(Window().Statistics().IsShown());
+    EXPECT_FALSE(Window().Jobs().IsShown());
+    Display().ShowPage(kInfoPageIndex);  // built on the way
+    EXPECT_TRUE(Window().Info().IsShown());
+    EXPECT_FALSE(Window().Statistics().IsShown());
+    Display().ShowPage(kStatisticsPageIndex);
     Display().ShowMainWindow(ShowState::Hide);  // without a tray icon: minimised, not hidden
     Settle();
     EXPECT_TRUE(Window().IsShown());

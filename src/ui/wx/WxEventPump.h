@@ -11,12 +11,11 @@ namespace quorvex {
 // Window events for the engine and the program's own loops, and what the main window's
 // handlers recorded about them. A run polls between any two files and flushes after its
 // display updates; each of those repaints the window, so polls and display flushes look
-// for events at most every kLookInterval milliseconds. Five looks a second answer a key
-// or a click without a wait anyone minds, and keep the repaints of a run of small files
-// to a few percent of its time.
+// for events at most every kLookInterval milliseconds. Ten looks a second answer a key at
+// once, and a run of small files spends little on repaints.
 class WxEventPump : public EventPump {
   public:
-    static constexpr int kLookInterval = 200;
+    static constexpr int kLookInterval = 100;
 
     explicit WxEventPump(MainWindow& window) : window_(window) {}
 
