@@ -33,13 +33,17 @@ std::string TwoDigits(int value) {
     return text;
 }
 
+bool StartsCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
+
 // Splits UTF-8 text into characters; a stray continuation byte stays with its predecessor,
 // so names in other encodings are still cut only between bytes, never lost.
 std::vector<std::string_view> SplitCharacters(std::string_view text) {
     std::vector<std::string_view> characters;
     std::size_t start = 0;
     for (std::size_t i = 1; i <= text.size(); ++i) {
-        if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+        if (i == text.size() || StartsCharacter(text[i])) {
             characters.push_back(text.substr(start, i - start));
             start = i;
         }
@@ -51,7 +55,7 @@ std::vector<std::string_view> SplitCharacters(std::string_view text) {
 int CharacterCount(std::string_view text) {
     int count = text.empty() ? 0 : 1;
     for (std::size_t i = 1; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+        if (StartsCharacter(text[i])) {
             ++count;
         }
     }
