@@ -18,7 +18,7 @@ TEST_F(RunDisplayTest, TheRunWritesStatusFramesBarsTitleAndStatusBar) {
     Display().SetStatusText(0, "Kopiere...");
     Display().SetStatusText(1, "Dauer: 00:00:05");
     Display().SetFileStatus("/quelle/vorher.txt");
-    Display().SetFileStatus("/quelle/datei.txt");  // shows a moment later
+    Display().SetFileStatus("/quelle/Bücher/Übersicht.txt");  // shows a moment later
     Display().SetFileProgress(40);
     Display().SetJobStatus("/quelle/ -> /ziel/");
     Display().SetJobProgress(150);
@@ -27,7 +27,7 @@ TEST_F(RunDisplayTest, TheRunWritesStatusFramesBarsTitleAndStatusBar) {
     Settle(3 * PacedWrites::kInterval);
     EXPECT_EQ(Text(Window().GetStatusBar()->GetStatusText(0)), "Kopiere...");
     EXPECT_EQ(Text(Window().GetStatusBar()->GetStatusText(1)), "Dauer: 00:00:05");
-    EXPECT_EQ(Text(Window().FileStatus().Text()), "/quelle/datei.txt");
+    EXPECT_EQ(Text(Window().FileStatus().Text()), "/quelle/Bücher/Übersicht.txt");
     EXPECT_EQ(Window().FileStatus().Bar()->Percent(), 40);
     EXPECT_EQ(Text(Window().JobStatus().Text()), "/quelle/ -> /ziel/");
     EXPECT_EQ(Window().JobStatus().Bar()->Percent(), 100);
@@ -55,6 +55,7 @@ TEST_F(RunDisplayTest, ChangeRowsBecomeAThreeLevelTree) {
 TEST_F(RunDisplayTest, LockingDisablesTheControlsAndUnlockingFollowsTheSettings) {
     program.settings.LongTerm = 0;
     program.settings.ProtectDrives = 1;
+    ASSERT_FALSE(Window().Pages().Built(kOptionsPageIndex)) << "first built while locked";
     Display().LockControls(true);
     Display().SetRunButtonLabels("STOP!", "Pause");
     EXPECT_FALSE(Window().Jobs().List()->IsEnabled());

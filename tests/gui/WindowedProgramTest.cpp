@@ -75,6 +75,21 @@ TEST_F(WindowedProgramTest, ATickedJobAndTheTypedOptionTextsAreSavedWhenTheWindo
     EXPECT_NE(DebugLog().find("Programm beendet."), std::string::npos);
 }
 
+TEST_F(WindowedProgramTest, WithTheExpertPageNeverShownTheValuesInUseAreSaved) {
+    program.settings.LogfileDir = dir / "in-gebrauch/";
+    program.settings.NTFS_TimeDifference = 5;
+    bool expertBuilt = true;
+    Later closeBox(300, [&expertBuilt]() {
+        expertBuilt = FindMainWindow()->Pages().Built(kExpertPageIndex);
+        FindMainWindow()->Close();
+    });
+    EXPECT_EQ(Run(), kExitClean);
+    EXPECT_FALSE(expertBuilt);
+    const std::string saved = Saved();
+    EXPECT_NE(saved.find("LogfileDir = " + dir / "in-gebrauch/" + "\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("NTFS_TimeDifference = 5\r\n"), std::string::npos);
+}
+
 TEST_F(WindowedProgramTest, AfterCommandLineUseNothingIsSaved) {
     program.settings.CommandLineGiven = 1;
     Later closeBox(300, []() { FindMainWindow()->Close(); });
@@ -92,6 +107,10 @@ TEST_F(WindowedProgramTest, TheCommandLineJobReplacesTheListAndStartsWhenAsked) 
     services.run = [&](RunKind) {
         ++runs;
         busyDuringRun = FindMainWindow()->Gate().Busy();
+        // A run from the command line shows the jobs and the statistics only.
+        for (const int page : {kOptionsPageIndex, kExpertPageIndex, kInfoPageIndex}) {
+            EXPECT_FALSE(FindMainWindow()->Pages().Built(page)) << page;
+        }
         program.settings.ExitAfterRun = 1;
     };
     EXPECT_EQ(Run(), kExitClean);

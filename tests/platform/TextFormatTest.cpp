@@ -90,6 +90,23 @@ TEST(ShortenPathTest, CountsCharactersNotBytes) {
     EXPECT_EQ(ShortenPath(path, 22), test::Rooted("/.../Größen/äöü.txt"));
 }
 
+// Bytes that are no UTF-8 count one character each; a stray continuation byte counts with
+// the character before it.
+TEST(ShortenPathTest, CountsBytesOfOtherEncodingsAsCharacters) {
+    const struct {
+        std::string path;
+        int strayBytes;
+    } cases[] = {
+        {test::Rooted("/daten/\xFC\xE4\xF6.txt"), 0},  // Latin-1 "üäö.txt"
+        {test::Rooted("/daten/a\x80\x80" "b.txt"), 2},
+    };
+    for (const auto& c : cases) {
+        const int characters = static_cast<int>(c.path.size()) - c.strayBytes;
+        EXPECT_EQ(ShortenPath(c.path, characters), c.path) << c.path;
+        EXPECT_NE(ShortenPath(c.path, characters - 1), c.path) << c.path;
+    }
+}
+
 TEST(LeadingIntegerTest, ReadsLikeACDecimalConversion) {
     EXPECT_EQ(LeadingInteger("128abc"), 128);
     EXPECT_EQ(LeadingInteger("abc"), 0);
