@@ -104,13 +104,26 @@ TEST_F(WindowedProgramTest, TheCommandLineJobReplacesTheListAndStartsWhenAsked) 
     program.settings.AutoStart = 1;
     int runs = 0;
     bool busyDuringRun = false;
+    bool builtWhenDrawn = false;
+    int rowsShown = 0;
     services.run = [&](RunKind) {
         ++runs;
-        busyDuringRun = FindMainWindow()->Gate().Busy();
-        // A run from the command line shows the jobs and the statistics only.
-        for (const int page : {kOptionsPageIndex, kExpertPageIndex, kInfoPageIndex}) {
-            EXPECT_FALSE(FindMainWindow()->Pages().Built(page)) << page;
+        MainWindow& window = *FindMainWindow();
+        busyDuringRun = window.Gate().Busy();
+        // The window is not drawn before a run from the command line, which shows the
+        // statistics: no other page is built for it.
+        for (const int page :
+             {kJobsPageIndex, kOptionsPageIndex, kExpertPageIndex, kInfoPageIndex}) {
+            EXPECT_FALSE(window.Pages().Built(page)) << page;
         }
+        // Drawn on the first page instead (behind the box of a refused run), the window
+        // builds the jobs page, with the job from the command line.
+        const Ticks start = TickCount();
+        while (!window.Pages().Built(kJobsPageIndex) && TicksSince(start, TickCount()) < 5000) {
+            program.pump->WaitForEvent(10);
+        }
+        builtWhenDrawn = window.Pages().Built(kJobsPageIndex);
+        rowsShown = window.Jobs().List()->GetItemCount();
         program.settings.ExitAfterRun = 1;
     };
     EXPECT_EQ(Run(), kExitClean);
@@ -118,6 +131,8 @@ TEST_F(WindowedProgramTest, TheCommandLineJobReplacesTheListAndStartsWhenAsked) 
     EXPECT_TRUE(busyDuringRun);
     ASSERT_EQ(program.jobs.Count(), 1u);
     EXPECT_EQ(program.jobs.Select(0)->Source, dir / "quelle/");
+    EXPECT_TRUE(builtWhenDrawn);
+    EXPECT_EQ(rowsShown, 1);
     EXPECT_NE(DebugLog().find("Autostart!"), std::string::npos);
 }
 

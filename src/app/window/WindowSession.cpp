@@ -57,7 +57,10 @@ bool WindowSession::Open(WindowServices services) {
         window_->Show();
     }
     display_->RefreshStatisticsLabels();
-    pump_->FlushAll();
+    // A run that starts at once draws the window as it begins, on the page it shows.
+    if (!IsOn(program_.settings.AutoStart)) {
+        pump_->FlushAll();
+    }
     if (IsOn(program_.settings.Systray)) {
         // Shown from the start; the window stays, the first run's end removes the icon.
         display_->AddTrayIcon(kProductTitle);

@@ -54,6 +54,8 @@ JobsPage::JobsPage(wxWindow* parent, WindowContext& context) : wxPanel(parent), 
     gate.Bind(delete_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnDelete(); });
     gate.Bind(edit_, wxEVT_BUTTON, [this](wxCommandEvent&) { OnEdit(); });
     BindListEvents();
+    // Built when first shown, which may be long after the list was loaded.
+    Redraw();
 }
 
 void JobsPage::BindListEvents() {

@@ -233,9 +233,17 @@ void MainWindow::OnBatch() {
     }
 }
 
+void MainWindow::RedrawJobList() {
+    if (pages_->Built(kJobsPageIndex)) {
+        Jobs().Redraw();
+    }
+}
+
 void MainWindow::LockControls(bool locked) {
     locked_ = locked;
-    Jobs().Lock(locked);
+    if (pages_->Built(kJobsPageIndex)) {
+        Jobs().Lock(locked);
+    }
     if (pages_->Built(kOptionsPageIndex)) {
         Options().Lock(locked);
     }
@@ -279,9 +287,16 @@ void MainWindow::EnableRunButtons(bool enabled) {
 void MainWindow::EnableAfterRun() {
     for (wxWindow* control :
          {static_cast<wxWindow*>(runButton_), static_cast<wxWindow*>(batchButton_),
-          static_cast<wxWindow*>(Jobs().AddButton()), static_cast<wxWindow*>(Jobs().DeleteButton()),
-          static_cast<wxWindow*>(moreButton_), static_cast<wxWindow*>(Jobs().List())}) {
+          static_cast<wxWindow*>(moreButton_)}) {
         control->Enable();
+    }
+    if (pages_->Built(kJobsPageIndex)) {
+        JobsPage& jobs = Jobs();
+        for (wxWindow* control :
+             {static_cast<wxWindow*>(jobs.AddButton()), static_cast<wxWindow*>(jobs.DeleteButton()),
+              static_cast<wxWindow*>(jobs.List())}) {
+            control->Enable();
+        }
     }
 }
 

@@ -64,7 +64,8 @@ class MainWindow : public wxFrame {
     // After a run: start, batch export, adding and removing jobs, the toggle and the list.
     void EnableAfterRun();
     void ShowPage(int index) { pages_->SetSelection(index); }
-    void RedrawJobList() { Jobs().Redraw(); }
+    // A page not yet built shows the list as it is when it is built.
+    void RedrawJobList();
     bool Widened() const { return moreButton_->GetValue(); }
 
     StatusFrame& FileStatus() { return *fileStatus_; }

@@ -18,6 +18,9 @@ TabbedPages::TabbedPages(wxWindow* parent, const wxPoint& position, const wxSize
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     book_ = new wxSimplebook(this, wxID_ANY, FromDIP(wxPoint(2, kTabHeight + 1)),
                              FromDIP(wxSize(size.x - 4, size.y - kTabHeight - 3)));
+    auto* blank = new wxPanel(book_);
+    blank->Bind(wxEVT_PAINT, &TabbedPages::OnBlankPaint, this);
+    book_->AddPage(blank, wxString(), true);
     Bind(wxEVT_PAINT, &TabbedPages::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &TabbedPages::OnLeftDown, this);
     Bind(wxEVT_KEY_DOWN, &TabbedPages::OnKey, this);
@@ -27,7 +30,7 @@ void TabbedPages::AddPage(const wxString& label, PageMaker make) {
     tabs_.push_back(Tab{label, std::move(make)});
     tabRects_.clear();
     if (selected_ < 0) {
-        SetSelection(0);
+        selected_ = 0;
     }
     Refresh(false);
 }
@@ -38,17 +41,35 @@ wxWindow* TabbedPages::Page(int index) {
         tab.page = tab.make(book_);
         tab.bookIndex = book_->GetPageCount();
         book_->AddPage(tab.page, tab.label, false);
+        if (index == selected_) {
+            book_->ChangeSelection(tab.bookIndex);
+        }
     }
     return tab.page;
 }
 
 void TabbedPages::SetSelection(int index) {
-    if (index >= 0 && index < PageCount() && index != selected_) {
-        Page(index);
-        book_->ChangeSelection(tabs_[static_cast<size_t>(index)].bookIndex);
-        selected_ = index;
-        Refresh(false);
-        Update();
+    if (index < 0 || index >= PageCount() || (index == selected_ && Built(index))) {
+        return;
+    }
+    selected_ = index;
+    ShowSelected();
+}
+
+void TabbedPages::ShowSelected() {
+    Page(selected_);
+    book_->ChangeSelection(tabs_[static_cast<size_t>(selected_)].bookIndex);
+    Refresh(false);
+    Update();
+}
+
+// Built after the paint, not in it: a page made while the toolkit draws would be laid
+// out in the middle of the drawing.
+void TabbedPages::OnBlankPaint(wxPaintEvent& event) {
+    wxPaintDC dc(static_cast<wxWindow*>(event.GetEventObject()));
+    if (!blankDrawn_ && selected_ >= 0) {
+        blankDrawn_ = true;
+        CallAfter([this]() { ShowSelected(); });
     }
 }
 

@@ -11,9 +11,11 @@ namespace quorvex {
 // A row of tabs above a stack of pages. The tabs are drawn here rather than by the
 // native notebook so that all five labels fit the window's 380 pixels.
 //
-// A page is built when it is first shown or asked for: a run started from the command
-// line shows two of the five, and building the rest would cost the window's start more
-// than the run's first thousand files.
+// A page is built when it is first drawn or asked for: a run started from the command
+// line shows one of the five, and building the rest would cost the window's start more
+// than the run's first thousand files. Until the selected page is built, the stack shows
+// a blank one; the first page is built when that blank is first drawn, so a window that
+// moves to another page before it is drawn never builds the first.
 class TabbedPages : public wxPanel {
   public:
     // Makes the page in the given parent.
@@ -22,7 +24,7 @@ class TabbedPages : public wxPanel {
     // Position and size in design pixels.
     TabbedPages(wxWindow* parent, const wxPoint& position, const wxSize& size);
 
-    // The first page added is built and shown at once.
+    // The first page added is the one selected.
     void AddPage(const wxString& label, PageMaker make);
     // The page, built now if it was not yet.
     wxWindow* Page(int index);
@@ -47,6 +49,8 @@ class TabbedPages : public wxPanel {
         size_t bookIndex = 0;
     };
 
+    void ShowSelected();
+    void OnBlankPaint(wxPaintEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnKey(wxKeyEvent& event);
@@ -56,6 +60,7 @@ class TabbedPages : public wxPanel {
     const std::vector<wxRect>& TabRects();
 
     wxSimplebook* book_;
+    bool blankDrawn_ = false;
     std::vector<Tab> tabs_;
     int selected_ = -1;
     std::vector<wxRect> tabRects_;
