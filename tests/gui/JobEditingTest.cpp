@@ -58,11 +58,15 @@ TEST_F(JobEditingTest, AJobAddedWithTheButtonIsListedAndSavedAtExit) {
     const std::string source = dir / Native("quelle/");
     std::vector<std::string> rows;
     std::string title;
-    // Acts once the list shows both jobs: a slow start (a sanitizer build, a busy machine)
-    // must not let the user click into an empty list.
+    // Acts once the main loop runs and the list shows both jobs: a slow start (a sanitizer
+    // build, a busy machine) must not let the user click into an empty list, nor into the
+    // window's first drawing, which holds clicks back.
     Repeating user(50, [&]() {
         MainWindow* window = FindMainWindow();
-        if (window == nullptr || window->Jobs().List()->GetItemCount() < 2) {
+        if (window == nullptr ||
+            Text(window->GetStatusBar()->GetStatusText(0)) !=
+                "Herzlich Willkommen bei Quorvex v2.5" ||
+            window->Jobs().List()->GetItemCount() < 2) {
             return false;
         }
         dialogs.UseFallback();
