@@ -20,6 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.quorvex.invalid)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at the first download, so the scan of the linked libraries does not see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libcurl4)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The build keeps its debug information; the package does not.

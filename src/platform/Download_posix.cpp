@@ -1,4 +1,5 @@
 #include <curl/curl.h>
+#include <dlfcn.h>
 
 #include <memory>
 
@@ -8,6 +9,44 @@
 namespace quorvex {
 
 namespace {
+
+// libcurl is loaded at the first download, not with the program: its thirty libraries in
+// the program's global scope would lengthen every symbol lookup of the window module,
+// which is the largest part of the window's start.
+struct Curl {
+    decltype(&curl_global_init) globalInit = nullptr;
+    decltype(&curl_easy_init) easyInit = nullptr;
+    decltype(&curl_easy_cleanup) easyCleanup = nullptr;
+    decltype(&curl_easy_setopt) setOption = nullptr;
+    decltype(&curl_easy_perform) perform = nullptr;
+    decltype(&curl_easy_strerror) describe = nullptr;
+    bool ready = false;
+};
+
+template <typename Function>
+bool Find(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+Curl LoadCurl() {
+    Curl curl;
+    void* library = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+    curl.ready = library != nullptr && Find(library, "curl_global_init", curl.globalInit) &&
+                 Find(library, "curl_easy_init", curl.easyInit) &&
+                 Find(library, "curl_easy_cleanup", curl.easyCleanup) &&
+                 Find(library, "curl_easy_setopt", curl.setOption) &&
+                 Find(library, "curl_easy_perform", curl.perform) &&
+                 Find(library, "curl_easy_strerror", curl.describe) &&
+                 curl.globalInit(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    return curl;
+}
+
+// Loaded and initialised once (thread-safe since libcurl 7.84), for the life of the process.
+const Curl& LoadedCurl() {
+    static const Curl curl = LoadCurl();
+    return curl;
+}
 
 struct Transfer {
     Transfer(const DownloadLimits& limitsIn, const DownloadWatcher& watcherIn)
@@ -51,37 +90,37 @@ using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
 
 // The certificate and host-name checks stay at libcurl's defaults (on); redirects may
 // only lead to HTTPS.
-void SetOptions(CURL* curl, const std::string& address, Transfer& transfer, char* errorText) {
+void SetOptions(const Curl& library, CURL* curl, const std::string& address, Transfer& transfer,
+                char* errorText) {
+    const auto set = library.setOption;
     const bool loopback = IsLoopbackAddress(address);
-    curl_easy_setopt(curl, CURLOPT_URL, address.c_str());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, loopback ? "http,https" : "https");
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "https");
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
+    set(curl, CURLOPT_URL, address.c_str());
+    set(curl, CURLOPT_PROTOCOLS_STR, loopback ? "http,https" : "https");
+    set(curl, CURLOPT_REDIR_PROTOCOLS_STR, "https");
+    set(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    set(curl, CURLOPT_MAXREDIRS, 5L);
     if (loopback) {
-        curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
+        set(curl, CURLOPT_NOPROXY, "*");
     }
-    curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Quorvex/2.5");
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT,
-                     static_cast<long>(transfer.limits.connectSeconds));
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>(transfer.limits.stallSeconds));
+    set(curl, CURLOPT_FAILONERROR, 1L);
+    set(curl, CURLOPT_NOSIGNAL, 1L);
+    set(curl, CURLOPT_USERAGENT, "Quorvex/2.5");
+    set(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(transfer.limits.connectSeconds));
+    set(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    set(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>(transfer.limits.stallSeconds));
     if (transfer.limits.maxBytes != 0) {
-        curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE,
-                         static_cast<curl_off_t>(transfer.limits.maxBytes));
+        set(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(transfer.limits.maxBytes));
     }
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, WriteBlock);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, ReportProgress);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+    set(curl, CURLOPT_WRITEFUNCTION, WriteBlock);
+    set(curl, CURLOPT_WRITEDATA, &transfer);
+    set(curl, CURLOPT_NOPROGRESS, 0L);
+    set(curl, CURLOPT_XFERINFOFUNCTION, ReportProgress);
+    set(curl, CURLOPT_XFERINFODATA, &transfer);
+    set(curl, CURLOPT_ERRORBUFFER, errorText);
 }
 
-DownloadOutcome Outcome(CURLcode code, const Transfer& transfer, const char* errorText,
-                        std::string* err) {
+DownloadOutcome Outcome(const Curl& library, CURLcode code, const Transfer& transfer,
+                        const char* errorText, std::string* err) {
     if (transfer.cancelled) {
         return DownloadOutcome::Cancelled;
     }
@@ -91,7 +130,7 @@ DownloadOutcome Outcome(CURLcode code, const Transfer& transfer, const char* err
         } else if (transfer.writeFailed) {
             *err = "cannot write the file";
         } else {
-            *err = *errorText != '\0' ? errorText : curl_easy_strerror(code);
+            *err = *errorText != '\0' ? errorText : library.describe(code);
         }
     }
     return DownloadOutcome::Failed;
@@ -108,9 +147,9 @@ DownloadOutcome DownloadToFile(const std::string& address, const std::string& pa
         }
         return DownloadOutcome::Refused;
     }
-    // Thread-safe since libcurl 7.84; it stays initialised for the life of the process.
-    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
-    EasyHandle curl(initialised == CURLE_OK ? curl_easy_init() : nullptr, curl_easy_cleanup);
+    const Curl& library = LoadedCurl();
+    EasyHandle curl(library.ready ? library.easyInit() : nullptr,
+                    library.ready ? library.easyCleanup : nullptr);
     Transfer transfer(limits, watcher);
     if (!curl || !transfer.file.Begin(path)) {
         if (err != nullptr) {
@@ -119,11 +158,11 @@ DownloadOutcome DownloadToFile(const std::string& address, const std::string& pa
         return DownloadOutcome::Failed;
     }
     char errorText[CURL_ERROR_SIZE] = "";
-    SetOptions(curl.get(), address, transfer, errorText);
-    const CURLcode code = curl_easy_perform(curl.get());
+    SetOptions(library, curl.get(), address, transfer, errorText);
+    const CURLcode code = library.perform(curl.get());
     if (code != CURLE_OK || transfer.writeFailed || transfer.tooLarge) {
         transfer.file.Abandon();
-        return Outcome(code, transfer, errorText, err);
+        return Outcome(library, code, transfer, errorText, err);
     }
     if (!transfer.file.Commit()) {
         if (err != nullptr) {
