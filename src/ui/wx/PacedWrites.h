@@ -18,7 +18,9 @@ class PacedWrites {
     // Shows what is wanted now, as at the end of a phase.
     void WriteNow();
 
-    static constexpr int kInterval = 50;
+    // Four times a second: enough to follow a run, while every redraw of the run's texts
+    // costs the copying a few milliseconds.
+    static constexpr int kInterval = 250;
 
   private:
     std::function<bool()> write_;

@@ -7,13 +7,26 @@ QuietStatusBar::QuietStatusBar(wxWindow* parent, wxWindowID id, long style, cons
     // Without a colour of its own the bar asks the toolkit's theme for the default one
     // at every repaint, which costs more than drawing the texts.
     SetOwnForegroundColour(GetForegroundColour());
+    pacing_ = std::make_unique<PacedWrites>(this, [this]() { return RefreshChangedFields(); });
 }
 
 void QuietStatusBar::DoUpdateStatusText(int field) {
-    wxRect rect;
-    if (GetFieldRect(field, rect)) {
-        RefreshRect(rect);
+    changedFields_ |= 1u << field;
+    pacing_->Request();
+}
+
+bool QuietStatusBar::RefreshChangedFields() {
+    if (changedFields_ == 0) {
+        return false;
     }
+    for (int field = 0; field < GetFieldsCount(); ++field) {
+        wxRect rect;
+        if ((changedFields_ & (1u << field)) != 0 && GetFieldRect(field, rect)) {
+            RefreshRect(rect);
+        }
+    }
+    changedFields_ = 0;
+    return true;
 }
 
 }  // namespace quorvex
