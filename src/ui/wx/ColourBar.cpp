@@ -10,17 +10,24 @@ namespace quorvex {
 ColourBar::ColourBar(wxWindow* parent, const wxPoint& position, const wxSize& size,
                      const wxColour& fill)
     : wxWindow(parent, wxID_ANY, parent->FromDIP(position), parent->FromDIP(size), wxBORDER_NONE),
-      fill_(fill) {
+      fill_(fill),
+      pacing_(this, [this]() { return RefreshIfChanged(); }) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_PAINT, &ColourBar::OnPaint, this);
 }
 
 void ColourBar::SetPercent(int percent) {
-    percent = std::clamp(percent, 0, 100);
-    if (percent != percent_) {
-        percent_ = percent;
-        Refresh(false);
+    percent_ = std::clamp(percent, 0, 100);
+    pacing_.Request();
+}
+
+bool ColourBar::RefreshIfChanged() {
+    if (drawnPercent_ == percent_) {
+        return false;
     }
+    drawnPercent_ = percent_;
+    Refresh(false);
+    return true;
 }
 
 void ColourBar::OnPaint(wxPaintEvent&) {

@@ -2,9 +2,12 @@
 
 #include <wx/window.h>
 
+#include "ui/wx/PacedWrites.h"
+
 namespace quorvex {
 
-// A smooth progress bar in a colour of its own, 0 to 100 percent.
+// A smooth progress bar in a colour of its own, 0 to 100 percent. It is drawn at the pace
+// of the run's texts: a run of small files moves the file bar twice per file.
 class ColourBar : public wxWindow {
   public:
     // Position and size in design pixels.
@@ -15,9 +18,12 @@ class ColourBar : public wxWindow {
 
   private:
     void OnPaint(wxPaintEvent& event);
+    bool RefreshIfChanged();
 
     wxColour fill_;
     int percent_ = 0;
+    int drawnPercent_ = 0;
+    PacedWrites pacing_;
 };
 
 }  // namespace quorvex
