@@ -49,8 +49,6 @@ MainWindow::MainWindow(Program& program, WindowServices services)
     BuildLogo();
     BuildPages();
     BuildStatusAndButtons();
-    changes_ =
-        std::make_unique<ChangeTreeView>(client_, wxPoint(410, 5), wxSize(380, kClientHeight - 35));
     BindEvents();
     toolTipGuard_ = std::make_unique<ToolTipGuard>(*this);
     const int screenWidth = wxSystemSettings::GetMetric(wxSYS_SCREEN_X);
@@ -220,8 +218,26 @@ void MainWindow::OnPreview() {
     }
 }
 
+// Built when first needed: only the widened window shows it.
+ChangeTreeView& MainWindow::Changes() {
+    if (!changes_) {
+        changes_ = std::make_unique<ChangeTreeView>(client_, wxPoint(410, 5),
+                                                    wxSize(380, kClientHeight - 35));
+    }
+    return *changes_;
+}
+
+void MainWindow::ClearChanges() {
+    if (changes_) {
+        changes_->Clear();
+    }
+}
+
 void MainWindow::OnMore() {
     const bool widened = moreButton_->GetValue();
+    if (widened) {
+        Changes();
+    }
     SetClientSize(FromDIP(widened ? kWideWidth : kNarrowWidth), GetClientSize().y);
     moreButton_->SetLabel(widened ? "<< Mehr" : "Mehr >>");
     program_.log.Debug("Button: MEHR>>");

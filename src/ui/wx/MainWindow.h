@@ -70,7 +70,8 @@ class MainWindow : public wxFrame {
 
     StatusFrame& FileStatus() { return *fileStatus_; }
     StatusFrame& JobStatus() { return *jobStatus_; }
-    ChangeTreeView& Changes() { return *changes_; }
+    ChangeTreeView& Changes();
+    void ClearChanges();
 
     TabbedPages& Pages() { return *pages_; }
     // Each page is built when first asked for.

@@ -67,7 +67,7 @@ bool WxSyncDisplay::ChangeListWanted() const {
 }
 
 void WxSyncDisplay::ClearChangeTree() {
-    window_.Changes().Clear();
+    window_.ClearChanges();
 }
 
 void WxSyncDisplay::AddChangeTreeNode(int level, const std::string& text) {
