@@ -1,12 +1,14 @@
 #!/bin/sh
 # Measures what the window costs a run: the same first copy of many small files, once in
 # the window (on a virtual display) and once with -nowin, side by side in each repetition,
-# and prints the median wall time of each and their ratio.
-# Usage: [TMPDIR=folder] bench/window.sh [files, default 20000] [repetitions, default 5]
+# and prints the median wall time of each and the median of the repetitions' ratios. A
+# repetition's two runs follow each other, so its ratio is the least touched by a machine
+# whose speed drifts over the minutes of the bench.
+# Usage: [TMPDIR=folder] bench/window.sh [files, default 20000] [repetitions, default 9]
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 files=${1:-20000}
-repeat=${2:-5}
+repeat=${2:-9}
 
 for tool in Xvfb perl; do
     command -v $tool >/dev/null 2>&1 || { echo "needs $tool (scripts/ensure-packages.sh)" >&2; exit 1; }
@@ -63,7 +65,7 @@ run() {
     esac
 }
 
-w="" n=""
+w="" n="" r=""
 i=0
 while [ $i -lt "$repeat" ]; do
     i=$((i + 1))
@@ -82,14 +84,16 @@ while [ $i -lt "$repeat" ]; do
         # slow the later ones.
         rm -rf "$target"
         case $mode in
-            window) w="$w $took" ;;
-            nowin) n="$n $took" ;;
+            window) w="$w $took" window=$took ;;
+            nowin) n="$n $took" nowin=$took ;;
         esac
     done
+    r="$r $(awk "BEGIN { print $window / $nowin }")"
 done
 # shellcheck disable=SC2086
 wm=$(median $w)
 # shellcheck disable=SC2086
 nm=$(median $n)
-printf 'first copy, %s small files: window %ss   -nowin %ss   ratio %s\n' "$files" "$wm" "$nm" \
-    "$(awk "BEGIN { printf \"%.2f\", $wm / $nm }")"
+# shellcheck disable=SC2086
+ratio=$(median $r)
+printf 'first copy, %s small files: window %ss   -nowin %ss   ratio %.2f\n' "$files" "$wm" "$nm" "$ratio"
