@@ -37,6 +37,31 @@ TEST_F(RunDisplayTest, TheRunWritesStatusFramesBarsTitleAndStatusBar) {
               "Der Balken zeigt den Fortschritt der aktuellen Datei.");
 }
 
+// A run changes its bars and status texts far faster than they are drawn; whatever came
+// last is drawn once the pace allows.
+TEST_F(RunDisplayTest, PacedBarsAndStatusFieldsDrawTheLastValue) {
+    ColourBar* bar = Window().FileStatus().Bar();
+    wxStatusBar* status = Window().GetStatusBar();
+    Settle(2 * PacedWrites::kInterval);
+    int barDrawn = -1;
+    std::string statusDrawn;
+    bar->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) {
+        barDrawn = bar->Percent();
+        event.Skip();
+    });
+    status->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) {
+        statusDrawn = Text(status->GetStatusText(0));
+        event.Skip();
+    });
+    for (int percent = 1; percent <= 100; ++percent) {
+        Display().SetFileProgress(percent);
+        Display().SetStatusText(0, "Datei " + std::to_string(percent));
+    }
+    Settle(3 * PacedWrites::kInterval);
+    EXPECT_EQ(barDrawn, 100);
+    EXPECT_EQ(statusDrawn, "Datei 100");
+}
+
 TEST_F(RunDisplayTest, ChangeRowsBecomeAThreeLevelTree) {
     Display().ClearChangeTree();
     ShowChangeTree(Display(), {"Job #1: A|Neue Datei|x.txt", "Job #1: A|Neue Datei|y.txt",
