@@ -3,16 +3,16 @@
 namespace quorvex {
 
 QuietStatusBar::QuietStatusBar(wxWindow* parent, wxWindowID id, long style, const wxString& name)
-    : wxStatusBar(parent, id, style, name) {
+    : wxStatusBar(parent, id, style, name),
+      pacing_(this, [this]() { return RefreshChangedFields(); }) {
     // Without a colour of its own the bar asks the toolkit's theme for the default one
     // at every repaint, which costs more than drawing the texts.
     SetOwnForegroundColour(GetForegroundColour());
-    pacing_ = std::make_unique<PacedWrites>(this, [this]() { return RefreshChangedFields(); });
 }
 
 void QuietStatusBar::DoUpdateStatusText(int field) {
     changedFields_ |= 1u << field;
-    pacing_->Request();
+    pacing_.Request();
 }
 
 bool QuietStatusBar::RefreshChangedFields() {

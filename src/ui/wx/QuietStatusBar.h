@@ -2,8 +2,6 @@
 
 #include <wx/statusbr.h>
 
-#include <memory>
-
 #include "ui/wx/PacedWrites.h"
 
 namespace quorvex {
@@ -22,7 +20,7 @@ class QuietStatusBar : public wxStatusBar {
     bool RefreshChangedFields();
 
     unsigned changedFields_ = 0;
-    std::unique_ptr<PacedWrites> pacing_;
+    PacedWrites pacing_;
 };
 
 }  // namespace quorvex
