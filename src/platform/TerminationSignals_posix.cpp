@@ -1,5 +1,6 @@
 #include <signal.h>
 
+#include <atomic>
 #include <csignal>
 
 #include "platform/TerminationSignals.h"
@@ -11,8 +12,10 @@ namespace {
 constexpr int kTerminationSignals[] = {SIGINT, SIGTERM, SIGHUP};
 constexpr std::size_t kSignalCount = sizeof kTerminationSignals / sizeof kTerminationSignals[0];
 
-// A handler can only reach static storage; this flag is all it touches.
-volatile std::sig_atomic_t terminationRequested = 0;
+// A handler can only reach static storage; this flag is all it touches. A lock-free
+// atomic, because the run that tests it may work on another thread than the handler's.
+std::atomic<int> terminationRequested{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 extern "C" void NoteTermination(int) {
     terminationRequested = 1;

@@ -1,4 +1,7 @@
+#include <wx/app.h>
+
 #include <algorithm>
+#include <future>
 
 #include "GuiTestSupport.h"
 #include "platform/Ticks.h"
@@ -33,6 +36,20 @@ class SlowSource : public FakeFileSystem {
     bool slow = true;
     std::function<void()> onJobStart;
 };
+
+// The run works on its own thread: a look at what it has shown so far, taken on the
+// window's thread once the window has caught up with the run.
+std::function<void()> OnWindowThread(Program& program, std::function<void()> look) {
+    return [&program, look]() {
+        program.pump->FlushAll();
+        std::promise<void> looked;
+        wxTheApp->CallAfter([&look, &looked]() {
+            look();
+            looked.set_value();
+        });
+        looked.get_future().wait();
+    };
+}
 
 // A notification area on the test display: a small tray host's panel, which the icon
 // docks into as into a desktop's.
@@ -112,10 +129,10 @@ TEST_F(TrayIconTest, DuringARunTheWindowGivesWayToTheIconWhichClicksShowAndHide)
     SetTicked(Window().Options().Tray(), true);
     bool shownAtJobStart = true;
     std::string tooltipAtJobStart;
-    files.onJobStart = [&]() {
+    files.onJobStart = OnWindowThread(program, [&]() {
         shownAtJobStart = Window().IsShown();
         tooltipAtJobStart = TrayTooltip();
-    };
+    });
     // The user, once the icon is docked: a left click shows the window, a right one hides
     // it; the run goes on until the tooltip has shown the copy's progress.
     std::vector<std::string> steps;
@@ -170,7 +187,7 @@ TEST_F(TrayIconTest, FromStartUpTheIconShowsBesideTheWindowAndIgnoresClicksUntil
 
     files.slow = false;
     std::string tooltipAtJobStart;
-    files.onJobStart = [&]() { tooltipAtJobStart = TrayTooltip(); };
+    files.onJobStart = OnWindowThread(program, [&]() { tooltipAtJobStart = TrayTooltip(); });
     Click(Window().RunButton());
     EXPECT_EQ(tooltipAtJobStart, "Quorvex gestartet...") << "the run takes over the icon";
     EXPECT_TRUE(Window().IsShown());
@@ -185,7 +202,7 @@ TEST_F(TrayIconTest, WithoutATrayTheRunMinimisesButNeverHidesTheWindow) {
     SetTicked(Window().Options().Tray(), true);
     files.slow = false;
     bool shownAtJobStart = false;
-    files.onJobStart = [&]() { shownAtJobStart = Window().IsShown(); };
+    files.onJobStart = OnWindowThread(program, [&]() { shownAtJobStart = Window().IsShown(); });
     Click(Window().RunButton());
     EXPECT_TRUE(shownAtJobStart);
     EXPECT_TRUE(Window().IsShown());

@@ -2,18 +2,54 @@
 
 #include <wx/app.h>
 
+#include <atomic>
+#include <exception>
+#include <thread>
+
 #include "app/StartupSteps.h"
 #include "app/UpdateCheck.h"
 #include "config/ProductInfo.h"
 #include "platform/Process.h"
 #include "run/LongTermLoop.h"
 #include "run/RunDriver.h"
+#include "ui/CallQueue.h"
+#include "ui/EngineRelays.h"
 
 namespace quorvex {
 
 namespace {
 
 constexpr int kIdleWait = 50;
+// How long the window's thread waits for an event while a run works: the run's texts
+// and bars reach the window at least this often.
+constexpr int kServeWait = 25;
+
+// Puts the relays in the program's hands for the lifetime of the object.
+class RelaysInUse {
+  public:
+    RelaysInUse(Program& program, SyncDisplay& display, UserDialogs& dialogs, EventPump& pump)
+        : program_(program),
+          display_(program.display),
+          dialogs_(program.dialogs),
+          pump_(program.pump) {
+        program_.display = &display;
+        program_.dialogs = &dialogs;
+        program_.pump = &pump;
+    }
+    ~RelaysInUse() {
+        program_.display = display_;
+        program_.dialogs = dialogs_;
+        program_.pump = pump_;
+    }
+    RelaysInUse(const RelaysInUse&) = delete;
+    RelaysInUse& operator=(const RelaysInUse&) = delete;
+
+  private:
+    Program& program_;
+    SyncDisplay* display_;
+    UserDialogs* dialogs_;
+    EventPump* pump_;
+};
 
 }  // namespace
 
@@ -26,7 +62,9 @@ WindowSession::~WindowSession() {
 
 bool WindowSession::Open(WindowServices services) {
     if (!services.run) {
-        services.run = [this](RunKind kind) { RunAndKeepStatus(program_, kind); };
+        services.run = [this](RunKind kind) {
+            RunOnEngineThread([this, kind]() { RunAndKeepStatus(program_, kind); });
+        };
     }
     if (!services.longTermLoop) {
         services.longTermLoop = [this]() {
@@ -72,6 +110,39 @@ bool WindowSession::Open(WindowServices services) {
 void WindowSession::RunBusy(const std::function<void()>& work) {
     BusyScope busy(window_->Gate());
     work();
+}
+
+void WindowSession::RunOnEngineThread(const std::function<void()>& work) {
+    BusyScope busy(window_->Gate());
+    CallQueue calls([]() { wxWakeUpIdle(); });
+    RelayedDisplay display(calls, *program_.display);
+    RelayedDialogs dialogs(calls, *program_.dialogs);
+    RelayedPump pump(calls, *program_.pump);
+    RelaysInUse relays(program_, display, dialogs, pump);
+    std::atomic<bool> ended{false};
+    std::exception_ptr failure;
+    std::thread engine([&]() {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        ended = true;
+        wxWakeUpIdle();
+    });
+    const auto serve = [&]() {
+        calls.RunPending();
+        display.NoteChangeListWanted();
+        pump.Deliver(window_->Gate().TakeRecorded());
+    };
+    while (!ended) {
+        pump_->DispatchOneServing(kServeWait, serve);
+    }
+    engine.join();
+    calls.RunPending();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
 }
 
 bool WindowSession::MainLoopPass() {

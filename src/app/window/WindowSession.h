@@ -36,6 +36,10 @@ class WindowSession {
     // Work that pumps the window's events itself, such as the autostarted run: the
     // window's handlers only record what happens meanwhile.
     void RunBusy(const std::function<void()>& work);
+    // Busy work without events of its own, such as a run: it goes on its own thread,
+    // through relays to the window, while this thread keeps the window drawn and passes
+    // on what the user does. Returns when the work has ended.
+    void RunOnEngineThread(const std::function<void()>& work);
 
     // Dispatches the window's events until it is closed, ExitAfterRun is set or the
     // window is hidden (then after one pass).

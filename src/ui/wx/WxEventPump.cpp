@@ -82,6 +82,22 @@ bool WxEventPump::DispatchOne(int waitMilliseconds) {
            loop->DispatchTimeout(static_cast<unsigned long>(waitMilliseconds)) > 0;
 }
 
+void WxEventPump::DispatchOneServing(int waitMilliseconds, const std::function<void()>& serve) {
+    wxEventLoopBase* loop = ActiveLoop();
+    if (loop == nullptr) {
+        serve();
+        return;
+    }
+    if (loop->Pending()) {
+        loop->Dispatch();
+        serve();
+        return;
+    }
+    IdleWork(loop);
+    serve();
+    loop->DispatchTimeout(static_cast<unsigned long>(waitMilliseconds));
+}
+
 void WxEventPump::FlushAll() {
     wxEventLoopBase* loop = ActiveLoop();
     if (loop == nullptr) {

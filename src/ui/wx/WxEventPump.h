@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/Ticks.h"
 #include "program/EventPump.h"
 #include "ui/wx/MainWindow.h"
@@ -30,6 +32,10 @@ class WxEventPump : public EventPump {
     // deletions, queued events) and then waits up to the given time for an event to
     // dispatch. True when an event was dispatched.
     bool DispatchOne(int waitMilliseconds = 0);
+    // DispatchOne for a window that serves another thread: serve runs after each dispatch
+    // and before each wait. That thread wakes the wait with wxWakeUpIdle; looking for
+    // pending events drops such a wake, so the last look comes before serve.
+    void DispatchOneServing(int waitMilliseconds, const std::function<void()>& serve);
 
   private:
     bool LookDue() const { return TicksSince(lastLook_, TickCount()) >= kLookInterval; }
