@@ -17,8 +17,10 @@ bool RunCommandLineJob(Program& program, SessionFront& front) {
     if (!BuildCommandLineJob(program.settings, program.clock->DateNow(), program.jobs)) {
         return false;
     }
-    front.ShowJobList();
+    // A run that starts at once shows the list after it ends: a window need not draw it
+    // before.
     if (!IsOn(program.settings.AutoStart)) {
+        front.ShowJobList();
         return false;
     }
     program.log.Debug("Autostart!");

@@ -20,84 +20,84 @@ constexpr int kStatisticsSlot = 20;  // + field
 
 void RelayedDisplay::SetStatusText(int field, const std::string& text) {
     calls_.PostLatest(kStatusSlot + field,
-                      [this, field, text]() { window_.SetStatusText(field, text); });
+                      [this, field, text]() { window_->SetStatusText(field, text); });
 }
 
 void RelayedDisplay::SetFileStatus(const std::string& text) {
-    calls_.PostLatest(kFileStatusSlot, [this, text]() { window_.SetFileStatus(text); });
+    calls_.PostLatest(kFileStatusSlot, [this, text]() { window_->SetFileStatus(text); });
 }
 
 void RelayedDisplay::SetFileProgress(int percent) {
-    calls_.PostLatest(kFileProgressSlot, [this, percent]() { window_.SetFileProgress(percent); });
+    calls_.PostLatest(kFileProgressSlot, [this, percent]() { window_->SetFileProgress(percent); });
 }
 
 void RelayedDisplay::SetJobStatus(const std::string& text) {
-    calls_.PostLatest(kJobStatusSlot, [this, text]() { window_.SetJobStatus(text); });
+    calls_.PostLatest(kJobStatusSlot, [this, text]() { window_->SetJobStatus(text); });
 }
 
 void RelayedDisplay::SetJobProgress(int percent) {
-    calls_.PostLatest(kJobProgressSlot, [this, percent]() { window_.SetJobProgress(percent); });
+    calls_.PostLatest(kJobProgressSlot, [this, percent]() { window_->SetJobProgress(percent); });
 }
 
 void RelayedDisplay::SetStatisticsField(StatField field, const std::string& text) {
     calls_.PostLatest(kStatisticsSlot + static_cast<int>(field),
-                      [this, field, text]() { window_.SetStatisticsField(field, text); });
+                      [this, field, text]() { window_->SetStatisticsField(field, text); });
 }
 
 void RelayedDisplay::RefreshStatisticsLabels() {
-    calls_.Post([this]() { window_.RefreshStatisticsLabels(); });
+    calls_.Post([this]() { window_->RefreshStatisticsLabels(); });
 }
 
 void RelayedDisplay::SetWindowTitle(const std::string& title) {
-    calls_.PostLatest(kTitleSlot, [this, title]() { window_.SetWindowTitle(title); });
+    calls_.PostLatest(kTitleSlot, [this, title]() { window_->SetWindowTitle(title); });
 }
 
 void RelayedDisplay::AddTrayIcon(const std::string& tooltip) {
-    calls_.Post([this, tooltip]() { window_.AddTrayIcon(tooltip); });
+    calls_.Post([this, tooltip]() { window_->AddTrayIcon(tooltip); });
 }
 
 void RelayedDisplay::SetTrayTooltip(const std::string& tooltip) {
-    calls_.PostLatest(kTrayTooltipSlot, [this, tooltip]() { window_.SetTrayTooltip(tooltip); });
+    calls_.PostLatest(kTrayTooltipSlot, [this, tooltip]() { window_->SetTrayTooltip(tooltip); });
 }
 
 void RelayedDisplay::RemoveTrayIcon() {
-    calls_.Post([this]() { window_.RemoveTrayIcon(); });
+    calls_.Post([this]() { window_->RemoveTrayIcon(); });
 }
 
 void RelayedDisplay::ClearChangeTree() {
-    calls_.Post([this]() { window_.ClearChangeTree(); });
+    calls_.Post([this]() { window_->ClearChangeTree(); });
 }
 
 void RelayedDisplay::AddChangeTreeNode(int level, const std::string& text) {
-    calls_.Post([this, level, text]() { window_.AddChangeTreeNode(level, text); });
+    calls_.Post([this, level, text]() { window_->AddChangeTreeNode(level, text); });
 }
 
 void RelayedDisplay::LockControls(bool locked) {
-    calls_.Post([this, locked]() { window_.LockControls(locked); });
+    calls_.Post([this, locked]() { window_->LockControls(locked); });
 }
 
 void RelayedDisplay::SetRunButtonLabels(const std::string& runLabel,
                                         const std::string& previewLabel) {
     calls_.Post(
-        [this, runLabel, previewLabel]() { window_.SetRunButtonLabels(runLabel, previewLabel); });
+        [this, runLabel, previewLabel]() { window_->SetRunButtonLabels(runLabel, previewLabel); });
 }
 
 void RelayedDisplay::ShowPage(int index) {
-    calls_.Post([this, index]() { window_.ShowPage(index); });
+    calls_.Post([this, index]() { window_->ShowPage(index); });
 }
 
 void RelayedDisplay::ShowMainWindow(ShowState state) {
-    calls_.Post([this, state]() { window_.ShowMainWindow(state); });
+    calls_.Post([this, state]() { window_->ShowMainWindow(state); });
 }
 
 void RelayedDisplay::EnableAfterRun() {
-    calls_.Post([this]() { window_.EnableAfterRun(); });
+    calls_.Post([this]() { window_->EnableAfterRun(); });
 }
 
 bool RelayedDisplay::ShowStatisticsWindow(const RunTotals& totals, bool preview,
                                           const std::string& logPath) {
     bool shown = false;
-    calls_.Call([&]() { shown = window_.ShowStatisticsWindow(totals, preview, logPath); });
+    calls_.Call([&]() { shown = window_->ShowStatisticsWindow(totals, preview, logPath); });
     return shown;
 }
 
@@ -137,11 +137,11 @@ PumpEvent RelayedPump::PollOne() {
 }
 
 void RelayedPump::FlushAll() {
-    calls_.Call([this]() { window_.FlushAll(); });
+    calls_.Call([this]() { window_->FlushAll(); });
 }
 
 void RelayedPump::HoldPause() {
-    calls_.Call([this]() { window_.HoldPause(); });
+    calls_.Call([this]() { window_->HoldPause(); });
 }
 
 void RelayedPump::WaitForEvent(int milliseconds) {

@@ -16,11 +16,20 @@ namespace quorvex {
 // value until the window draws, so a run of small files hands over little.
 class RelayedDisplay : public SyncDisplay {
   public:
-    RelayedDisplay(CallQueue& calls, SyncDisplay& window)
-        : calls_(calls), window_(window), changeListWanted_(window.ChangeListWanted()) {}
+    // The window's display may come later than the run, though before the queue is served.
+    RelayedDisplay(CallQueue& calls, SyncDisplay* window) : calls_(calls) {
+        if (window != nullptr) {
+            Attach(*window);
+        }
+    }
 
+    // On the window's thread.
+    void Attach(SyncDisplay& window) {
+        window_ = &window;
+        NoteChangeListWanted();
+    }
     // On the window's thread: takes over whether the window wants change rows now.
-    void NoteChangeListWanted() { changeListWanted_ = window_.ChangeListWanted(); }
+    void NoteChangeListWanted() { changeListWanted_ = window_->ChangeListWanted(); }
 
     void SetStatusText(int field, const std::string& text) override;
     void SetFileStatus(const std::string& text) override;
@@ -46,8 +55,8 @@ class RelayedDisplay : public SyncDisplay {
 
   private:
     CallQueue& calls_;
-    SyncDisplay& window_;
-    std::atomic<bool> changeListWanted_;
+    SyncDisplay* window_ = nullptr;
+    std::atomic<bool> changeListWanted_{false};
 };
 
 // Message boxes of a run on its own thread, shown by the window's thread while the run
@@ -71,7 +80,11 @@ class RelayedDialogs : public UserDialogs {
 // and delivers what its handlers recorded; the run takes it at its next poll.
 class RelayedPump : public EventPump {
   public:
-    RelayedPump(CallQueue& calls, EventPump& window) : calls_(calls), window_(window) {}
+    // The window's pump may come later than the run, though before the queue is served.
+    RelayedPump(CallQueue& calls, EventPump* window) : calls_(calls), window_(window) {}
+
+    // On the window's thread.
+    void Attach(EventPump& window) { window_ = &window; }
 
     // On the window's thread: a recorded event for the run; the latest one wins.
     void Deliver(PumpEvent event);
@@ -85,7 +98,7 @@ class RelayedPump : public EventPump {
 
   private:
     CallQueue& calls_;
-    EventPump& window_;
+    EventPump* window_;
     std::mutex mutex_;
     std::condition_variable delivered_;
     PumpEvent event_ = PumpEvent::None;

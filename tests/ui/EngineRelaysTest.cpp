@@ -57,9 +57,9 @@ TEST(EngineRelaysTest, CallsArriveInOrderAndTextsKeepOnlyTheirLatestValue) {
     test::RecordingDialogs windowDialogs;
     windowDialogs.yesNoAnswers = {true};
     NoPump windowPump;
-    RelayedDisplay display(calls, window);
+    RelayedDisplay display(calls, &window);
     RelayedDialogs dialogs(calls, windowDialogs);
-    RelayedPump pump(calls, windowPump);
+    RelayedPump pump(calls, &windowPump);
     bool answer = false;
     bool shown = false;
     std::vector<std::string> seenAtQuestion;
@@ -97,7 +97,7 @@ TEST(EngineRelaysTest, CallsArriveInOrderAndTextsKeepOnlyTheirLatestValue) {
 TEST(EngineRelaysTest, ARecordedEventReachesTheRunOnceAndEndsItsWait) {
     CallQueue calls([]() {});
     NoPump windowPump;
-    RelayedPump pump(calls, windowPump);
+    RelayedPump pump(calls, &windowPump);
     pump.Deliver(PumpEvent::None);
     EXPECT_EQ(pump.PollOne(), PumpEvent::None);
     pump.Deliver(PumpEvent::PauseKey);

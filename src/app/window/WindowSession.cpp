@@ -24,33 +24,6 @@ constexpr int kIdleWait = 50;
 // and bars reach the window at least this often.
 constexpr int kServeWait = 25;
 
-// Puts the relays in the program's hands for the lifetime of the object.
-class RelaysInUse {
-  public:
-    RelaysInUse(Program& program, SyncDisplay& display, UserDialogs& dialogs, EventPump& pump)
-        : program_(program),
-          display_(program.display),
-          dialogs_(program.dialogs),
-          pump_(program.pump) {
-        program_.display = &display;
-        program_.dialogs = &dialogs;
-        program_.pump = &pump;
-    }
-    ~RelaysInUse() {
-        program_.display = display_;
-        program_.dialogs = dialogs_;
-        program_.pump = pump_;
-    }
-    RelaysInUse(const RelaysInUse&) = delete;
-    RelaysInUse& operator=(const RelaysInUse&) = delete;
-
-  private:
-    Program& program_;
-    SyncDisplay* display_;
-    UserDialogs* dialogs_;
-    EventPump* pump_;
-};
-
 }  // namespace
 
 WindowSession::WindowSession(Program& program, WxUserDialogs& dialogs)
@@ -61,7 +34,8 @@ WindowSession::~WindowSession() {
 }
 
 bool WindowSession::Open(WindowServices services) {
-    if (!services.run) {
+    const bool ownRun = !services.run;
+    if (ownRun) {
         services.run = [this](RunKind kind) {
             RunOnEngineThread([this, kind]() { RunAndKeepStatus(program_, kind); });
         };
@@ -82,14 +56,22 @@ bool WindowSession::Open(WindowServices services) {
     }
     loop_ = std::make_unique<wxGUIEventLoop>();
     activation_ = std::make_unique<wxEventLoopActivator>(loop_.get());
-    window_ = new MainWindow(program_, std::move(services));
+    previousDisplay_ = program_.display;
+    previousPump_ = program_.pump;
+    services_ = std::move(services);
+    // A run that starts at once starts before the window is built: building it then
+    // overlaps the run's first files.
+    if (!IsOn(program_.settings.AutoStart) || !ownRun) {
+        EnsureWindow();
+    }
+    return true;
+}
+
+void WindowSession::BuildWindow() {
+    window_ = new MainWindow(program_, std::move(services_));
     program_.log.Debug("Fenster erstellt");
     pump_ = std::make_unique<WxEventPump>(*window_);
     display_ = std::make_unique<WxSyncDisplay>(*window_, *pump_);
-    previousDisplay_ = program_.display;
-    previousPump_ = program_.pump;
-    program_.display = display_.get();
-    program_.pump = pump_.get();
     dialogs_.UseWindows(window_);
     if (program_.settings.WindowHidden == 0) {
         window_->Show();
@@ -104,21 +86,56 @@ bool WindowSession::Open(WindowServices services) {
         display_->AddTrayIcon(kProductTitle);
         program_.log.Debug("Systray-Symbol erstellt");
     }
-    return true;
+}
+
+void WindowSession::EnsureWindow() {
+    if (window_ == nullptr) {
+        BuildWindow();
+        program_.display = display_.get();
+        program_.pump = pump_.get();
+    }
+}
+
+MainWindow& WindowSession::Window() {
+    EnsureWindow();
+    return *window_;
+}
+
+WxEventPump& WindowSession::Pump() {
+    EnsureWindow();
+    return *pump_;
+}
+
+WxSyncDisplay& WindowSession::Display() {
+    EnsureWindow();
+    return *display_;
+}
+
+void WindowSession::RunJobs() {
+    if (window_ == nullptr) {
+        RunOnEngineThread([this]() { RunAndKeepStatus(program_, RunKind::Sync); });
+        return;
+    }
+    const WindowServices& services = window_->Services();
+    if (services.run) {
+        RunBusy([&services]() { services.run(RunKind::Sync); });
+    }
 }
 
 void WindowSession::RunBusy(const std::function<void()>& work) {
-    BusyScope busy(window_->Gate());
+    BusyScope busy(Window().Gate());
     work();
 }
 
 void WindowSession::RunOnEngineThread(const std::function<void()>& work) {
-    BusyScope busy(window_->Gate());
     CallQueue calls([]() { wxWakeUpIdle(); });
-    RelayedDisplay display(calls, *program_.display);
+    RelayedDisplay display(calls, display_.get());
     RelayedDialogs dialogs(calls, *program_.dialogs);
-    RelayedPump pump(calls, *program_.pump);
-    RelaysInUse relays(program_, display, dialogs, pump);
+    RelayedPump pump(calls, pump_.get());
+    UserDialogs* const windowDialogs = program_.dialogs;
+    program_.display = &display;
+    program_.dialogs = &dialogs;
+    program_.pump = &pump;
     std::atomic<bool> ended{false};
     std::exception_ptr failure;
     std::thread engine([&]() {
@@ -130,22 +147,34 @@ void WindowSession::RunOnEngineThread(const std::function<void()>& work) {
         ended = true;
         wxWakeUpIdle();
     });
-    const auto serve = [&]() {
-        calls.RunPending();
-        display.NoteChangeListWanted();
-        pump.Deliver(window_->Gate().TakeRecorded());
-    };
-    while (!ended) {
-        pump_->DispatchOneServing(kServeWait, serve);
+    if (window_ == nullptr) {
+        BuildWindow();
+        display.Attach(*display_);
+        pump.Attach(*pump_);
     }
-    engine.join();
-    calls.RunPending();
+    {
+        BusyScope busy(window_->Gate());
+        const auto serve = [&]() {
+            calls.RunPending();
+            display.NoteChangeListWanted();
+            pump.Deliver(window_->Gate().TakeRecorded());
+        };
+        while (!ended) {
+            pump_->DispatchOneServing(kServeWait, serve);
+        }
+        engine.join();
+        calls.RunPending();
+    }
+    program_.display = display_.get();
+    program_.dialogs = windowDialogs;
+    program_.pump = pump_.get();
     if (failure) {
         std::rethrow_exception(failure);
     }
 }
 
 bool WindowSession::MainLoopPass() {
+    EnsureWindow();
     program_.clock->Wait(1);
     HandlerGate& gate = window_->Gate();
     gate.TakeHandled();
@@ -166,18 +195,17 @@ void WindowSession::RunMainLoop() {
 }
 
 void WindowSession::Close() {
-    if (window_ == nullptr) {
-        return;
-    }
-    program_.display = previousDisplay_;
-    program_.pump = previousPump_;
-    dialogs_.UseFallback();
-    display_.reset();
-    pump_.reset();
-    window_->Destroy();
-    window_ = nullptr;
-    if (wxTheApp != nullptr) {
-        wxTheApp->ProcessIdle();
+    if (window_ != nullptr) {
+        program_.display = previousDisplay_;
+        program_.pump = previousPump_;
+        dialogs_.UseFallback();
+        display_.reset();
+        pump_.reset();
+        window_->Destroy();
+        window_ = nullptr;
+        if (wxTheApp != nullptr) {
+            wxTheApp->ProcessIdle();
+        }
     }
     activation_.reset();
     loop_.reset();

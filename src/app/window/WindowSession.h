@@ -26,12 +26,17 @@ class WindowSession {
 
     // Starts the toolkit and builds the main window with its initial states. When that
     // fails the user is told "Konnte Fenster nicht aufbauen!" and false comes back.
-    // Without a run service of their own, the buttons start the run driver.
+    // Without a run service of their own, the buttons start the run driver; a run that
+    // starts at once then starts before the main window is built, when RunJobs comes.
     bool Open(WindowServices services);
 
-    MainWindow& Window() { return *window_; }
-    WxEventPump& Pump() { return *pump_; }
-    WxSyncDisplay& Display() { return *display_; }
+    // Each builds the main window if it is not built yet.
+    MainWindow& Window();
+    WxEventPump& Pump();
+    WxSyncDisplay& Display();
+
+    // The run the command line started, through the run service.
+    void RunJobs();
 
     // Work that pumps the window's events itself, such as the autostarted run: the
     // window's handlers only record what happens meanwhile.
@@ -48,6 +53,8 @@ class WindowSession {
     bool MainLoopPass();
 
   private:
+    void BuildWindow();
+    void EnsureWindow();
     void Close();
 
     Program& program_;
@@ -55,6 +62,8 @@ class WindowSession {
     Toolkit toolkit_;
     std::unique_ptr<wxGUIEventLoop> loop_;
     std::unique_ptr<wxEventLoopActivator> activation_;
+    // Held from Open until the main window is built.
+    WindowServices services_;
     MainWindow* window_ = nullptr;
     std::unique_ptr<WxSyncDisplay> display_;
     std::unique_ptr<WxEventPump> pump_;

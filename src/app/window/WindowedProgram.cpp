@@ -12,12 +12,7 @@ class WindowFrontOfSession : public SessionFront {
     explicit WindowFrontOfSession(WindowSession& session) : session_(session) {}
 
     void ShowJobList() override { session_.Window().RedrawJobList(); }
-    void RunJobs() override {
-        const WindowServices& services = session_.Window().Services();
-        if (services.run) {
-            session_.RunBusy([&services]() { services.run(RunKind::Sync); });
-        }
-    }
+    void RunJobs() override { session_.RunJobs(); }
     LongTermEnd RunLongTermLoop() override {
         const WindowServices& services = session_.Window().Services();
         LongTermEnd end = LongTermEnd::Refused;
