@@ -2,18 +2,13 @@
 
 #include <wx/app.h>
 
-#include <atomic>
-#include <exception>
-#include <thread>
-
 #include "app/StartupSteps.h"
 #include "app/UpdateCheck.h"
 #include "config/ProductInfo.h"
 #include "platform/Process.h"
 #include "run/LongTermLoop.h"
 #include "run/RunDriver.h"
-#include "ui/CallQueue.h"
-#include "ui/EngineRelays.h"
+#include "ui/EngineThread.h"
 
 namespace quorvex {
 
@@ -128,49 +123,18 @@ void WindowSession::RunBusy(const std::function<void()>& work) {
 }
 
 void WindowSession::RunOnEngineThread(const std::function<void()>& work) {
-    CallQueue calls([]() { wxWakeUpIdle(); });
-    RelayedDisplay display(calls, display_.get());
-    RelayedDialogs dialogs(calls, *program_.dialogs);
-    RelayedPump pump(calls, pump_.get());
-    UserDialogs* const windowDialogs = program_.dialogs;
-    program_.display = &display;
-    program_.dialogs = &dialogs;
-    program_.pump = &pump;
-    std::atomic<bool> ended{false};
-    std::exception_ptr failure;
-    std::thread engine([&]() {
-        try {
-            work();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        ended = true;
-        wxWakeUpIdle();
-    });
+    EngineThread engine(
+        program_, display_.get(), pump_.get(), []() { wxWakeUpIdle(); }, work);
     if (window_ == nullptr) {
         BuildWindow();
-        display.Attach(*display_);
-        pump.Attach(*pump_);
+        engine.Attach(*display_, *pump_);
     }
-    {
-        BusyScope busy(window_->Gate());
-        const auto serve = [&]() {
-            calls.RunPending();
-            display.NoteChangeListWanted();
-            pump.Deliver(window_->Gate().TakeRecorded());
-        };
-        while (!ended) {
-            pump_->DispatchOneServing(kServeWait, serve);
-        }
-        engine.join();
-        calls.RunPending();
+    BusyScope busy(window_->Gate());
+    const auto serve = [this, &engine]() { engine.Serve(window_->Gate().TakeRecorded()); };
+    while (!engine.Ended()) {
+        pump_->DispatchOneServing(kServeWait, serve);
     }
-    program_.display = display_.get();
-    program_.dialogs = windowDialogs;
-    program_.pump = pump_.get();
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
+    engine.Finish(*display_, *pump_);
 }
 
 bool WindowSession::MainLoopPass() {
