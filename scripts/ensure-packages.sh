@@ -14,6 +14,7 @@ if [ -n "$missing" ]; then
     echo "Installing:$missing"
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update -qq
+    # A mirror caught mid-sync fails one list; the install then decides with what there is.
+    $sudo apt-get update -qq || echo "ensure-packages: some package lists could not be updated" >&2
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
 fi
