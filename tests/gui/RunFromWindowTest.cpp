@@ -1,6 +1,9 @@
 #include <fstream>
+#include <optional>
 
 #include "GuiTestSupport.h"
+#include "platform/Ticks.h"
+#include "ui/wx/PauseWindow.h"
 #include "ui/wx/StatisticsWindow.h"
 
 namespace quorvex::test {
@@ -8,6 +11,11 @@ namespace {
 
 std::string Text(const wxString& text) {
     return std::string(text.utf8_str());
+}
+
+long long FileSize(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    return file ? static_cast<long long>(file.tellg()) : -1;
 }
 
 StatisticsWindow* FindStatisticsWindow() {
@@ -58,6 +66,19 @@ class RunFromWindowTest : public GuiTest {
     }
     std::string Field(StatField field) {
         return Text(Window().Statistics().Field(field)->GetValue());
+    }
+    // A file of 512 MiB, so that its copy lasts while the user acts.
+    void WriteLargeSource() {
+        std::ofstream large(dir / "quelle/gross.bin", std::ios::binary);
+        const std::string block(1 << 20, 'x');
+        for (int i = 0; i < 512; ++i) {
+            large << block;
+        }
+    }
+    // Whether the run is in the middle of the large file.
+    bool MidCopy() {
+        const int percent = Window().FileStatus().Bar()->Percent();
+        return percent > 0 && percent < 100;
     }
     int TreeNodes() {
         wxTreeCtrl* tree = Window().Changes().Tree();
@@ -121,13 +142,7 @@ TEST_F(RunFromWindowTest, ARefusedRunExplainsAndLeavesTheWindowAsItWas) {
 }
 
 TEST_F(RunFromWindowTest, EscapeDuringALargeCopyAbortsTheRun) {
-    {
-        std::ofstream large(dir / "quelle/gross.bin", std::ios::binary);
-        const std::string block(1 << 20, 'x');
-        for (int i = 0; i < 512; ++i) {
-            large << block;
-        }
-    }
+    WriteLargeSource();
     bool escapeSent = false;
     std::vector<std::string> seen;
     Repeating user(2, [&]() {
@@ -137,8 +152,7 @@ TEST_F(RunFromWindowTest, EscapeDuringALargeCopyAbortsTheRun) {
             seen.push_back(status);
         }
         // The file's bar moves block by block, while its name waits for the next repaint.
-        const int percent = Window().FileStatus().Bar()->Percent();
-        if (percent > 0 && percent < 100) {
+        if (MidCopy()) {
             escapeSent = true;
             wxCommandEvent escape(wxEVT_MENU, kEscapeCommand);  // what the ESC key produces
             Window().ProcessWindowEvent(escape);
@@ -156,6 +170,47 @@ TEST_F(RunFromWindowTest, EscapeDuringALargeCopyAbortsTheRun) {
     EXPECT_EQ(statisticsTitle, "");
     EXPECT_NE(ReadFile(dir / "Quorvex.log").find("!!! "), std::string::npos);
     EXPECT_EQ(Text(Window().GetStatusBar()->GetStatusText(0)), "Bereit.");
+    EXPECT_EQ(Text(Window().RunButton()->GetLabel()), "START!");
+}
+
+// PAUSE holds the run, which works on its own thread, in the pause window until
+// "Fortsetzen"; then it goes on to its end.
+TEST_F(RunFromWindowTest, PauseDuringALargeCopyHoldsTheRunUntilResumed) {
+    WriteLargeSource();
+    bool pauseSent = false;
+    bool finishedWhilePaused = true;
+    std::optional<Ticks> pausedSince;
+    Repeating user(2, [&]() {
+        if (!pauseSent && MidCopy()) {
+            pauseSent = true;
+            wxCommandEvent pause(wxEVT_MENU, kPauseCommand);  // what the PAUSE key produces
+            Window().ProcessWindowEvent(pause);
+            return false;
+        }
+        auto* pause =
+            dynamic_cast<PauseWindow*>(wxWindow::FindWindowByName(PauseWindow::kWindowName));
+        if (pause == nullptr) {
+            return false;
+        }
+        if (!pausedSince) {
+            pausedSince = TickCount();
+        }
+        if (TicksSince(*pausedSince, TickCount()) < 300) {
+            return false;
+        }
+        finishedWhilePaused = PathExists(dir / "ziel/gross.bin");
+        Click(pause->ResumeButton());
+        return true;
+    });
+    CloseStatisticsWhenShown();
+    Click(Window().RunButton());
+    ASSERT_TRUE(pauseSent);
+    ASSERT_TRUE(pausedSince.has_value()) << "no pause window";
+    EXPECT_FALSE(finishedWhilePaused);
+    EXPECT_FALSE(program.run.abortRequested);
+    EXPECT_TRUE(recorded.messages.empty());
+    EXPECT_EQ(FileSize(dir / "ziel/gross.bin"), 512LL << 20);
+    EXPECT_FALSE(statisticsTitle.empty());
     EXPECT_EQ(Text(Window().RunButton()->GetLabel()), "START!");
 }
 
