@@ -80,10 +80,14 @@ class TrayHost {
         const std::size_t id = tree.find_first_not_of(' ', line);
         return tree.substr(id, tree.find(' ', id) - id);
     }
-    // Clicks the docked icon: button 1 left, 3 right.
+    // Clicks the docked icon: button 1 left, 3 right. A tool that hangs on a window being
+    // docked anew gives up soon; the caller clicks again.
     static void Click(int button) {
+        ProcessOptions options;
+        options.timeoutSeconds = 5;
         RunProcess({"xdotool", "mousemove", "--window", IconWindow(), "8", "8", "click",
-                    std::to_string(button)});
+                    std::to_string(button)},
+                   options);
     }
 
   private:
@@ -140,6 +144,13 @@ TEST_F(TrayIconTest, DuringARunTheWindowGivesWayToTheIconWhichClicksShowAndHide)
     const auto showsProgress = [](const std::string& tip) {
         return tip.rfind("Quorvex v2.5 - Kopiere ", 0) == 0 && tip.back() == '%';
     };
+    // A click that had no effect after a second is made again.
+    Ticks clicked = 0;
+    const auto clickAgainDue = [&clicked]() { return TicksSince(clicked, TickCount()) > 1000; };
+    const auto click = [&clicked](int button) {
+        TrayHost::Click(button);
+        clicked = TickCount();
+    };
     Repeating user(20, [&]() {
         const std::string tooltip = TrayTooltip();
         if (tooltips.empty() || tooltips.back() != tooltip) {
@@ -147,12 +158,16 @@ TEST_F(TrayIconTest, DuringARunTheWindowGivesWayToTheIconWhichClicksShowAndHide)
         }
         if (steps.empty() && !TrayHost::IconWindow().empty() && !Window().IsShown()) {
             steps.push_back("docked while hidden");
-            TrayHost::Click(1);
+            click(1);
         } else if (steps.size() == 1 && Window().IsShown()) {
             steps.push_back("shown by the left click");
-            TrayHost::Click(3);
+            click(3);
         } else if (steps.size() == 2 && !Window().IsShown()) {
             steps.push_back("hidden by the right click");
+        } else if (steps.size() == 1 && clickAgainDue()) {
+            click(1);
+        } else if (steps.size() == 2 && clickAgainDue()) {
+            click(3);
         }
         files.slow = steps.size() < 3 || !showsProgress(tooltip);
         return !files.slow;
