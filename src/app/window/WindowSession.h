@@ -16,7 +16,7 @@ namespace quorvex {
 
 // The interactive part of the program: the toolkit, the main window and what a run
 // writes to and pumps through. While it is open, the Program's display and pump are the
-// window's, and message boxes are windows.
+// window's (during a run, relays to them), and message boxes are windows.
 class WindowSession {
   public:
     WindowSession(Program& program, WxUserDialogs& dialogs);
@@ -38,8 +38,8 @@ class WindowSession {
     // The run the command line started, through the run service.
     void RunJobs();
 
-    // Work that pumps the window's events itself, such as the autostarted run: the
-    // window's handlers only record what happens meanwhile.
+    // Work that pumps the window's events itself, such as the update check or the
+    // long-term loop: the window's handlers only record what happens meanwhile.
     void RunBusy(const std::function<void()>& work);
     // Busy work without events of its own, such as a run: it goes on its own thread,
     // through relays to the window, while this thread keeps the window drawn and passes
