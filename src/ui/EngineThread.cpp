@@ -34,9 +34,7 @@ EngineThread::~EngineThread() {
         calls_.RunPending();
         std::this_thread::yield();
     }
-    thread_.join();
-    calls_.RunPending();
-    Restore(displayBefore_, pumpBefore_);
+    JoinAndRestore(displayBefore_, pumpBefore_);
 }
 
 void EngineThread::Attach(SyncDisplay& windowDisplay, EventPump& windowPump) {
@@ -51,15 +49,15 @@ void EngineThread::Serve(PumpEvent recorded) {
 }
 
 void EngineThread::Finish(SyncDisplay& windowDisplay, EventPump& windowPump) {
-    thread_.join();
-    calls_.RunPending();
-    Restore(&windowDisplay, &windowPump);
+    JoinAndRestore(&windowDisplay, &windowPump);
     if (failure_) {
         std::rethrow_exception(failure_);
     }
 }
 
-void EngineThread::Restore(SyncDisplay* display, EventPump* pump) {
+void EngineThread::JoinAndRestore(SyncDisplay* display, EventPump* pump) {
+    thread_.join();
+    calls_.RunPending();
     program_.display = display;
     program_.dialogs = windowDialogs_;
     program_.pump = pump;

@@ -36,7 +36,8 @@ class EngineThread {
     void Finish(SyncDisplay& windowDisplay, EventPump& windowPump);
 
   private:
-    void Restore(SyncDisplay* display, EventPump* pump);
+    // Runs what the work asked for last and puts display and pump in the program.
+    void JoinAndRestore(SyncDisplay* display, EventPump* pump);
 
     Program& program_;
     UserDialogs* const windowDialogs_;

@@ -132,7 +132,7 @@ void WindowSession::RunOnEngineThread(const std::function<void()>& work) {
     BusyScope busy(window_->Gate());
     const auto serve = [this, &engine]() { engine.Serve(window_->Gate().TakeRecorded()); };
     while (!engine.Ended()) {
-        pump_->DispatchOneServing(kServeWait, serve);
+        pump_->DispatchOne(kServeWait, serve);
     }
     engine.Finish(*display_, *pump_);
 }

@@ -68,34 +68,26 @@ bool WxEventPump::DispatchUntilRecorded(wxEventLoopBase* loop) {
     return dispatched > 0;
 }
 
-bool WxEventPump::DispatchOne(int waitMilliseconds) {
+bool WxEventPump::DispatchOne(int waitMilliseconds, const std::function<void()>& serve) {
+    const auto served = [&serve]() {
+        if (serve) {
+            serve();
+        }
+    };
     wxEventLoopBase* loop = ActiveLoop();
     if (loop == nullptr) {
+        served();
         return false;
     }
     if (loop->Pending()) {
         loop->Dispatch();
+        served();
         return true;
     }
     IdleWork(loop);
+    served();
     return waitMilliseconds > 0 &&
            loop->DispatchTimeout(static_cast<unsigned long>(waitMilliseconds)) > 0;
-}
-
-void WxEventPump::DispatchOneServing(int waitMilliseconds, const std::function<void()>& serve) {
-    wxEventLoopBase* loop = ActiveLoop();
-    if (loop == nullptr) {
-        serve();
-        return;
-    }
-    if (loop->Pending()) {
-        loop->Dispatch();
-        serve();
-        return;
-    }
-    IdleWork(loop);
-    serve();
-    loop->DispatchTimeout(static_cast<unsigned long>(waitMilliseconds));
 }
 
 void WxEventPump::FlushAll() {

@@ -30,12 +30,11 @@ class WxEventPump : public EventPump {
 
     // Dispatches one pending event; without one the toolkit does its idle work (deferred
     // deletions, queued events) and then waits up to the given time for an event to
-    // dispatch. True when an event was dispatched.
-    bool DispatchOne(int waitMilliseconds = 0);
-    // DispatchOne for a window that serves another thread: serve runs after each dispatch
-    // and before each wait. That thread wakes the wait with wxWakeUpIdle; looking for
-    // pending events drops such a wake, so the last look comes before serve.
-    void DispatchOneServing(int waitMilliseconds, const std::function<void()>& serve);
+    // dispatch. True when an event was dispatched. A window that serves another thread
+    // passes serve, which runs after the dispatch or before the wait: that thread wakes
+    // the wait with wxWakeUpIdle, and looking for pending events drops such a wake, so
+    // the look comes before serve.
+    bool DispatchOne(int waitMilliseconds = 0, const std::function<void()>& serve = {});
 
   private:
     bool LookDue() const { return TicksSince(lastLook_, TickCount()) >= kLookInterval; }
