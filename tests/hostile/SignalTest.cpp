@@ -74,6 +74,13 @@ std::string Head(const std::string& path) {
     return std::string(bytes, static_cast<std::size_t>(in.gcount()));
 }
 
+// GTK, fontconfig and D-Bus keep memory until a window process ends; a sanitized build's
+// leak checker would report it as ours and turn the window's exit status into its own.
+std::string WithoutLeakCheck() {
+    const char* options = std::getenv("ASAN_OPTIONS");
+    return std::string("ASAN_OPTIONS=") + (options ? options : "") + ":detect_leaks=0";
+}
+
 TEST(SignalTest, ASignalMidCopyEndsTheRunLikeTheAbortKey) {
     // In the window the run works on a thread of its own, and the signal may reach another.
     struct Case {
@@ -100,7 +107,11 @@ TEST(SignalTest, ASignalMidCopyEndsTheRunLikeTheAbortKey) {
                                          : std::vector<const char*>{"-nowin"}) {
             command.push_back(mode);
         }
-        test::StartedProcess run(command, test::InFolder(scene.root.path()));
+        test::ProcessOptions options = test::InFolder(scene.root.path());
+        if (c.window) {
+            options.environment.push_back(WithoutLeakCheck());
+        }
+        test::StartedProcess run(command, options);
         ASSERT_TRUE(WaitForCopy(scene.dst)) << "no copy began";
 
         kill(run.pid(), signal);
