@@ -21,8 +21,22 @@ esac
 check_name=check-windows
 . "$here/scripts/wine-scratch.sh"
 
+# Without wine32 through a fault of the mirror, the 32-bit pass is only built, and says so.
+run32=yes
 case " $passes " in
-*" 32 "*) ensure_wine32 || fail "wine32 could not be installed for the 32-bit pass" ;;
+*" 32 "*)
+    status=0
+    ensure_wine32 || status=$?
+    case $status in
+    0) ;;
+    2)
+        run32=""
+        echo "check-windows: the mirror gave no i386 package list, so wine32 cannot be" \
+            "installed: the 32-bit program and suites are built, their runs under Wine SKIPPED"
+        ;;
+    *) fail "wine32 could not be installed for the 32-bit pass" ;;
+    esac
+    ;;
 esac
 
 # A wineserver that stays up between the programs spares every test the prefix's start,
@@ -36,6 +50,12 @@ echo "Wine prefix ready after $(($(date +%s) - started)) s"
 check_pass() {
     bits=$1
     shift
+    if [ "$bits" = 32 ] && [ -z "$run32" ]; then
+        # Found at test time, the suites need no Wine to be built.
+        "$here/scripts/build-windows.sh" 32 -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST "$@"
+        echo "32-bit: built after $(($(date +%s) - started)) s; not run (no wine32)"
+        return
+    fi
     # The test discovery runs the suites under Wine while building, so the prefix comes first.
     "$here/scripts/build-windows.sh" "$bits" "$@"
     build="$here/build-win$bits"

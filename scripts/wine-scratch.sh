@@ -16,6 +16,8 @@ fail() {
 }
 
 # 32-bit programs run in the 64-bit prefix once wine32 is there; Debian has it only for i386.
+# Returns 2 when the mirror gave no i386 package list (caught mid-sync): the i386 libraries
+# must match the installed amd64 ones, so wine32 cannot be installed until the mirror heals.
 ensure_wine32() {
     dpkg -s wine32:i386 >/dev/null 2>&1 && return 0
     sudo=""
@@ -23,6 +25,10 @@ ensure_wine32() {
     echo "Installing wine32 for the i386 architecture"
     $sudo dpkg --add-architecture i386 || return 1
     # A mirror caught mid-sync fails one list; the install then decides with what there is.
-    $sudo apt-get update -qq || echo "wine32: some package lists could not be updated" >&2
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq wine32:i386
+    $sudo apt-get update -qq 2>"$scratch/apt-update.err" ||
+        echo "wine32: some package lists could not be updated" >&2
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq wine32:i386 && return 0
+    cat "$scratch/apt-update.err" >&2
+    grep -q "binary-i386/Packages" "$scratch/apt-update.err" && return 2
+    return 1
 }
