@@ -1,5 +1,7 @@
 #include "ui/EngineThread.h"
 
+#include <chrono>
+
 namespace quorvex {
 
 EngineThread::EngineThread(Program& program, SyncDisplay* windowDisplay, EventPump* windowPump,
@@ -30,9 +32,10 @@ EngineThread::~EngineThread() {
     if (!thread_.joinable()) {
         return;
     }
+    // A run may go on for minutes: serve it often, without keeping a core busy.
     while (!ended_) {
         calls_.RunPending();
-        std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     JoinAndRestore(displayBefore_, pumpBefore_);
 }
